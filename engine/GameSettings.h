@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The in-memory settings record. Filled once from the store at start-up and
+// changed only by the settings dialog's OK (and by the well's lower bounds at
+// ResetBoard). Arrays are indexed from 1, as the settings are numbered; entry 0
+// is unused.
+struct TGameSettings {
+    int WellWidth = 8;
+    int WellHeight = 25;
+    int RowWait = 200;  // milliseconds after each completed row
+    bool ShowNext = true;
+    bool FixedColors = true;
+    bool PreFill = false;
+    int PreFillPieces = 10;
+    std::array<int, 10> KeyActions{0, 2, 0, 1, 3, 2, 2, 2, 1, 0};
+    bool SoundOn = true;
+    std::array<std::string, 4> SoundFiles{"", "Standard", "Standard", "Standard"};
+    bool RatioOn = false;
+    std::array<int, 8> Ratios{0, 15, 15, 14, 14, 14, 14, 14};
+};
+
+// A SoundFiles entry that selects the slot's built-in clip.
+inline constexpr const char* StandardSound = "Standard";

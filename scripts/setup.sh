@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, asking
+# apt only for what is missing so that a machine that has everything needs no
+# network, then configures the build folder given as $1 with the remaining
+# arguments.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev libsdl2-dev libsdl2-mixer-dev libgtest-dev
+          libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=$1
+shift
+cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null

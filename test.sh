@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless: first the
+# core (engine, fall clock, engine thread) under AddressSanitizer with
+# UndefinedBehaviorSanitizer and under ThreadSanitizer, then the whole program's
+# tests, whose ctest summary closes the run.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export SDL_AUDIODRIVER=dummy
+export XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_CONFIG_HOME=$(mktemp -d)   # never touch the real settings store
+chmod 700 "$XDG_RUNTIME_DIR"
+trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"' EXIT
+
+scripts/setup.sh build-asan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=address,undefined
+cmake --build build-asan -j "$jobs"
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --test-dir build-asan -j "$jobs" --output-on-failure
+
+scripts/setup.sh build-tsan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=thread
+cmake --build build-tsan -j "$jobs"
+echo "== threaded core tests under ThreadSanitizer"
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure
+
+scripts/setup.sh build
+cmake --build build -j "$jobs"
+echo "== all tests (window tests under Xvfb)"
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build -j "$jobs" --output-on-failure

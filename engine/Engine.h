@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/Catalogue.h"
+#include "engine/EngineHost.h"
+#include "engine/GameSettings.h"
+#include "engine/Well.h"
+
+// The texts of the string table that the engine shows.
+struct EngineTexts {
+    std::string IdleTitle;  // the window title while no game runs
+    std::string GameOver;   // the message when a new piece cannot enter
+};
+
+// The game: the well, the falling piece, the queue of coming pieces, the
+// counters and the title state, with the commands and the tick that change
+// them. It reaches the screen, the fall clock, sounds and time only through its
+// host. Every operation runs to completion before the next begins; the caller
+// sees to that.
+class Engine {
+public:
+    Engine(EngineHost& host, TGameSettings& settings, EngineTexts texts);
+
+    // Menu commands, the tick and the player's actions.
+    void GameGameClick();
+    void GameStopClick();
+    void GamePauseClick();
+    void Timer1Timer();
+    void DoAction(int code);
+
+    // Activation of the application, and the window's repaint.
+    void AppOnActivate();
+    void AppOnDeactivate();
+    void FormPaint();
+
+    // Empty board of the size in the settings; counters at zero.
+    void ResetBoard();
+    // NextKind := a fresh kind (at start-up and after the settings dialog).
+    void DrawFreshKind();
+
+    // The title state.
+    const std::string& Caption() const { return caption_; }
+    std::string PlayingTitle() const { return texts_.IdleTitle + "-Play-"; }
+    std::string PausedTitle() const { return texts_.IdleTitle + "-Pause-"; }
+    bool IsIdle() const { return caption_ == texts_.IdleTitle; }
+    bool IsPlaying() const { return caption_ == PlayingTitle(); }
+    bool IsPaused() const { return caption_ == PausedTitle(); }
+
+    const std::string& CounterText(Counter which) const;
+
+    // The piece generator.
+    int Rnd(int n);
+    int PickKind();
+    int PickShape(int kind);
+    int FreshKind();
+    int ColorOfShape(int shape);
+
+    // The board and the falling piece. Tests set them up directly.
+    Well TheWell;
+    int PieceX = 0;
+    int PieceY = 0;
+    int PieceShape = 1;
+    int PieceColor = 1;
+    int NextShape = 1;
+    int NextKind = 1;
+
+private:
+    // The fall cycle.
+    void FallStep();
+    void MovePiece(int direction);
+    void LandPiece();
+    bool NewPiece();
+    int RemoveFullRows();
+    void RepaintCollapse();
+    void UpdateCountersAndPeriod(int rows);
+
+    // The player's actions.
+    bool IsFree(int x, int y, int shape) const;
+    void Turn(TurnDirection direction);
+    void MoveSideways(int dx, int direction);
+    void DropAll();
+
+    // The opening drop.
+    bool RunOpeningDrop();
+    bool DropOpeningPiece();
+
+    void DrawPiece(int code);
+    void DrawFallingPiece() { DrawPiece(PieceColor); }
+    void SetCaption(const std::string& caption);
+    void SetCounter(Counter which, std::string text);
+    void AddToCounter(Counter which, int amount);
+    void PlaySlot(int slot, bool waitForEnd);
+    void Spawn();
+
+    EngineHost& host_;
+    TGameSettings& settings_;
+    EngineTexts texts_;
+    std::string caption_;
+    std::string counters_[3];
+    std::uint32_t seed_ = 0;
+    bool gameOver_ = false;  // the last entry test failed
+};

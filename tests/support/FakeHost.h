@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/EngineHost.h"
+
+// A host with virtual time that records what the engine shows: the well's
+// visible cells as drawn, the preview, the counters, the title, and a log of
+// waits, sounds, beeps, messages and pointer moves.
+class FakeHost : public EngineHost {
+public:
+    // Virtual milliseconds since midnight UTC; waits and waited-for sounds
+    // advance it.
+    std::uint64_t Now = 12 * 3600 * 1000;
+
+    // How long each built-in clip plays, by slot; files play for FileLength.
+    int ClipLength[4] = {0, 107, 1249, 33};
+    int FileLength = 500;
+
+    // The fall clock.
+    bool Enabled = false;
+    int Interval = 1000;
+    std::uint64_t ArmedAt = 0;  // when the timer was last switched on
+    int Armings = 0;
+
+    // What is on the screen. Cells never drawn hold -1.
+    int Width = 0;
+    int Height = 0;
+    std::vector<int> Cells;
+    int Preview = -1;  // 0 after ClearPreview, else the shape shown
+    std::map<Counter, std::string> Counters;
+    std::string Caption;
+
+    std::vector<std::string> Log;           // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
+    std::vector<std::string> WaitScreens;   // the screen at the start of every wait
+    std::vector<std::string> Messages;
+    int Draws = 0;
+
+    int At(int x, int y) const { return Cells[static_cast<size_t>(y * Width + x)]; }
+
+    // The well as text, one line per visible row, '.' for empty, the code's
+    // digit for a block, '?' for a cell never drawn.
+    std::string Screen() const;
+    // The same for the bottom `rows` rows only.
+    std::string BottomRows(int rows) const;
+
+    // Moves the virtual clock to the moment the armed timer fires. Returns
+    // false when the timer is off.
+    bool AdvanceToTick();
+
+    void LayoutBoard(int width, int height) override;
+    void DrawCell(int x, int y, int code) override;
+    void FillWellBlack() override;
+    void DrawPreview(int shape) override;
+    void ClearPreview() override;
+    void ShowCounter(Counter which, const std::string& text) override;
+    void SetCaption(const std::string& caption) override;
+    void SetTimerEnabled(bool enabled) override;
+    bool TimerEnabled() const override { return Enabled; }
+    void SetTimerInterval(int milliseconds) override;
+    int TimerInterval() const override { return Interval; }
+    void Wait(int milliseconds) override;
+    void PlayClip(int slot, bool waitForEnd) override;
+    void PlayFile(const std::string& path, bool waitForEnd) override;
+    void Beep(BeepKind kind) override;
+    void ShowMessage(const std::string& text) override;
+    void MovePointer(int clientX, int clientY) override;
+    std::uint32_t MillisecondsSinceMidnightUtc() override;
+};

@@ -1,10 +1,22 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/BrimalM.h"
+#include "app/TerminationSignal.h"
+#include "resources/Resources.h"
+#include "resources/Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Brimal  ");
+    QCoreApplication::setOrganizationName("Kelvox");
+    QCoreApplication::setApplicationName("Brimal");
+    QCoreApplication::setApplicationVersion(BRIMAL_VERSION);
+    Resources::Init();
+    QApplication::setWindowIcon(Resources::AppIcon());
+
+    TBrimalM window;
+    // SIGTERM closes the window the same way as the quit command, so the
+    // position is saved.
+    CloseOnTermination(&window);
     window.show();
     return app.exec();
 }

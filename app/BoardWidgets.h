@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class BoardSurface;
+
+// GG: the well's box, showing the well picture of the board surface.
+class WellView : public QWidget {
+public:
+    WellView(const BoardSurface& surface, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const BoardSurface& surface_;
+};
+
+// NG: the next-piece box, showing the preview bitmap halved to 48 x 48.
+class PreviewView : public QWidget {
+public:
+    PreviewView(const BoardSurface& surface, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const BoardSurface& surface_;
+};
+
+// Bevel1: a lowered box frame one pixel wide around the whole client area,
+// drawn beneath the other controls.
+class BevelBox : public QWidget {
+public:
+    explicit BevelBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

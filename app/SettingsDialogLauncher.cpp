@@ -1,0 +1,3 @@
+#include "app/SettingsDialogLauncher.h"
+
+void RunSettingsDialog(QWidget*, TGameSettings&, SettingsStore&) {}

@@ -1,0 +1,97 @@
+#include "app/WindowHost.h"
+
+#include <QCursor>
+#include <QDateTime>
+#include <QMetaObject>
+
+#include "app/BoardSurface.h"
+#include "app/EngineThread.h"
+#include "app/FallClock.h"
+#include "components/SoundPlayer.h"
+#include "engine/Catalogue.h"
+
+WindowHost::WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface,
+                       FallClock& clock, EngineThread& thread, SoundPlayer* sound,
+                       std::array<QByteArray, 4> clips)
+    : window_(window), board_(board), surface_(surface), clock_(clock), thread_(thread),
+      sound_(sound), clips_(std::move(clips)) {}
+
+template <typename F> void WindowHost::Post(F&& call) {
+    if (!window_) return;
+    QMetaObject::invokeMethod(window_, std::forward<F>(call), Qt::QueuedConnection);
+}
+
+void WindowHost::RequestWellRepaint() {
+    // One repaint request at a time: a burst of cells costs one repaint.
+    if (wellRepaintPending_.exchange(true)) return;
+    Post([this] {
+        wellRepaintPending_.store(false);
+        board_.RepaintWell();
+    });
+}
+
+void WindowHost::LayoutBoard(int width, int height) {
+    surface_.Resize(width, height);
+    Post([this, width, height] { board_.ApplyLayout(width, height); });
+    RequestWellRepaint();
+}
+
+void WindowHost::DrawCell(int x, int y, int code) {
+    surface_.DrawCell(x, y, code);
+    if (y >= 0) RequestWellRepaint();
+}
+
+void WindowHost::FillWellBlack() {
+    surface_.FillWellBlack();
+    RequestWellRepaint();
+}
+
+void WindowHost::DrawPreview(int shape) {
+    surface_.DrawPreviewPicture(PreviewPatterns[shape]);
+    Post([this] { board_.RepaintPreview(); });
+}
+
+void WindowHost::ClearPreview() {
+    surface_.DrawPreviewPicture(PreviewPicture{});
+    Post([this] { board_.RepaintPreview(); });
+}
+
+void WindowHost::ShowCounter(Counter which, const std::string& text) {
+    Post([this, which, text = QString::fromStdString(text)] { board_.ShowCounter(which, text); });
+}
+
+void WindowHost::SetCaption(const std::string& caption) {
+    captionIsPlaying_.store(caption == playingTitle_);
+    Post([this, caption = QString::fromStdString(caption)] { board_.ShowCaption(caption); });
+}
+
+void WindowHost::SetTimerEnabled(bool enabled) { clock_.SetEnabled(enabled); }
+bool WindowHost::TimerEnabled() const { return clock_.Enabled(); }
+void WindowHost::SetTimerInterval(int milliseconds) { clock_.SetInterval(milliseconds); }
+int WindowHost::TimerInterval() const { return clock_.Interval(); }
+
+void WindowHost::Wait(int milliseconds) { thread_.Sleep(milliseconds); }
+
+void WindowHost::PlayClip(int slot, bool waitForEnd) {
+    if (sound_ && slot >= 1 && slot <= 3) sound_->PlayMemory(clips_[slot], waitForEnd);
+}
+
+void WindowHost::PlayFile(const std::string& path, bool waitForEnd) {
+    if (sound_) sound_->PlayFile(path, waitForEnd);
+}
+
+void WindowHost::Beep(BeepKind kind) {
+    if (sound_) sound_->Beep(kind);
+}
+
+void WindowHost::ShowMessage(const std::string& text) {
+    Post([this, text = QString::fromStdString(text)] { board_.ShowGameOver(text); });
+}
+
+void WindowHost::MovePointer(int clientX, int clientY) {
+    Post([this, clientX, clientY] { board_.MovePointerTo(clientX, clientY); });
+}
+
+std::uint32_t WindowHost::MillisecondsSinceMidnightUtc() {
+    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <atomic>
+#include <string>
+
+#include "engine/EngineHost.h"
+
+class BoardSurface;
+class EngineThread;
+class FallClock;
+class SoundPlayer;
+
+// What the window does for the engine on the user-interface thread. The host
+// posts these calls; none of them is waited for, so the engine never blocks on
+// the user-interface thread.
+class BoardWindow {
+public:
+    virtual ~BoardWindow() = default;
+    virtual void ApplyLayout(int width, int height) = 0;
+    virtual void RepaintWell() = 0;
+    virtual void RepaintPreview() = 0;
+    virtual void ShowCounter(Counter which, const QString& text) = 0;
+    virtual void ShowCaption(const QString& caption) = 0;
+    virtual void ShowGameOver(const QString& text) = 0;
+    virtual void MovePointerTo(int clientX, int clientY) = 0;
+};
+
+// The engine's host in the real program. Runs on the engine thread: draws into
+// the board surface at once, switches Timer1, waits, plays sounds, and posts
+// everything the window must show to the user-interface thread.
+class WindowHost : public EngineHost {
+public:
+    WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
+               EngineThread& thread, SoundPlayer* sound, std::array<QByteArray, 4> clips);
+
+    // Whether the title is the playing title, for the user-interface thread's
+    // key filter.
+    bool CaptionIsPlaying() const { return captionIsPlaying_.load(); }
+    void SetPlayingTitle(const std::string& title) { playingTitle_ = title; }
+
+    void LayoutBoard(int width, int height) override;
+    void DrawCell(int x, int y, int code) override;
+    void FillWellBlack() override;
+    void DrawPreview(int shape) override;
+    void ClearPreview() override;
+    void ShowCounter(Counter which, const std::string& text) override;
+    void SetCaption(const std::string& caption) override;
+    void SetTimerEnabled(bool enabled) override;
+    bool TimerEnabled() const override;
+    void SetTimerInterval(int milliseconds) override;
+    int TimerInterval() const override;
+    void Wait(int milliseconds) override;
+    void PlayClip(int slot, bool waitForEnd) override;
+    void PlayFile(const std::string& path, bool waitForEnd) override;
+    void Beep(BeepKind kind) override;
+    void ShowMessage(const std::string& text) override;
+    void MovePointer(int clientX, int clientY) override;
+    std::uint32_t MillisecondsSinceMidnightUtc() override;
+
+private:
+    template <typename F> void Post(F&& call);
+    void RequestWellRepaint();
+
+    QPointer<QObject> window_;
+    BoardWindow& board_;
+    BoardSurface& surface_;
+    FallClock& clock_;
+    EngineThread& thread_;
+    SoundPlayer* sound_;  // null: silent
+    std::array<QByteArray, 4> clips_;
+    std::string playingTitle_;
+    std::atomic<bool> captionIsPlaying_{false};
+    std::atomic<bool> wellRepaintPending_{false};
+};

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "app/EngineThread.h"
+#include "app/FallClock.h"
+
+using namespace std::chrono_literals;
+
+TEST(EngineThread, RunsOperationsOneAfterAnotherInPostingOrder) {
+    EngineThread thread;
+    std::vector<int> order;  // touched only by the engine thread until the wait
+    std::atomic<int> running{0};
+    std::atomic<bool> overlapped{false};
+    std::vector<std::thread> posters;
+    for (int p = 0; p < 4; ++p) {
+        posters.emplace_back([&, p] {
+            for (int i = 0; i < 200; ++i) {
+                thread.Post([&, p, i] {
+                    if (running.fetch_add(1) != 0) overlapped = true;
+                    order.push_back(p * 1000 + i);
+                    running.fetch_sub(1);
+                });
+            }
+        });
+    }
+    for (auto& poster : posters) poster.join();
+    thread.PostAndWait([] {});
+    EXPECT_FALSE(overlapped);
+    ASSERT_EQ(order.size(), 800u);
+    // Each poster's operations keep their order.
+    std::vector<int> last(4, -1);
+    for (int value : order) {
+        EXPECT_GT(value % 1000, last[value / 1000]);
+        last[value / 1000] = value % 1000;
+    }
+}
+
+TEST(EngineThread, StopCutsTheWaitUnderWayShortAndDropsTheQueue) {
+    EngineThread thread;
+    std::atomic<bool> started{false}, laterRan{false};
+    thread.Post([&] {
+        started = true;
+        thread.Sleep(60000);
+    });
+    thread.Post([&] { laterRan = true; });
+    while (!started) std::this_thread::sleep_for(1ms);
+    const auto before = std::chrono::steady_clock::now();
+    thread.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 30s);
+    EXPECT_FALSE(laterRan);
+    EXPECT_TRUE(thread.Stopping());
+    thread.Post([&] { laterRan = true; });  // dropped, not run
+    thread.PostAndWait([&] { laterRan = true; });  // returns at once
+    EXPECT_FALSE(laterRan);
+}
+
+TEST(FallClock, ATickQueuedForAnArmingSwitchedOffSinceIsDropped) {
+    EngineThread thread;
+    std::atomic<int> processed{0};
+    std::atomic<std::uint64_t> processedArming{0};
+    std::unique_ptr<FallClock> clock;
+    clock = std::make_unique<FallClock>([&](std::uint64_t arming) {
+        thread.Post([&, arming] {
+            if (!clock->IsCurrent(arming)) return;
+            // As the game's tick does: the timer goes off first.
+            clock->SetEnabled(false);
+            processed.fetch_add(1);
+            processedArming = arming;
+        });
+    });
+    thread.PostAndWait([&] {
+        clock->SetInterval(5);
+        clock->SetEnabled(true);
+        // Keep the engine busy while ticks of this arming pile up behind.
+        std::this_thread::sleep_for(150ms);
+        clock->SetEnabled(false);
+        clock->SetEnabled(true);  // a new arming
+    });
+    // The piled-up ticks belong to the first arming and are dropped; the new
+    // arming delivers one tick, which switches the timer off.
+    for (int i = 0; i < 400 && processed == 0; ++i) std::this_thread::sleep_for(5ms);
+    std::this_thread::sleep_for(50ms);
+    thread.PostAndWait([] {});
+    EXPECT_EQ(processed, 1);
+    EXPECT_EQ(processedArming, 2u);
+    thread.Stop();
+    clock.reset();
+}

@@ -1,0 +1,72 @@
+#include "resources/Resources.h"
+
+#include "resources/StringTable.h"
+
+#include <QFile>
+
+// The linker keeps rcc's output in a static library only if something refers
+// to it, so the files are registered by an explicit call. Q_INIT_RESOURCE
+// declares the registration function, named after the resource file, and so
+// must stand outside any namespace.
+static void RegisterEmbeddedFiles() {
+    Q_INIT_RESOURCE(brimal);
+}
+
+namespace Resources {
+
+namespace {
+
+constexpr const char* CellNames[CellImageCount] = {"BLABL",  "REDBL",  "BLUEBL", "RBLUEBL",
+                                                   "PINKBL", "GREEBL", "YELBL",  "GRAYBL"};
+
+QByteArray ReadEmbedded(const QString& name) {
+    Init();
+    QFile file(QStringLiteral(":/brimal/") + name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QImage Decode(const QByteArray& bytes, const char* format) {
+    if (bytes.isEmpty()) return {};
+    return QImage::fromData(bytes, format);
+}
+
+} // namespace
+
+void Init() {
+    static const bool registered = (RegisterEmbeddedFiles(), true);
+    (void)registered;
+}
+
+QByteArray CellImageFile(int code) {
+    if (code < 0 || code >= CellImageCount) return {};
+    return ReadEmbedded(QString::fromLatin1(CellNames[code]) + QStringLiteral(".bmp"));
+}
+
+QImage CellImage(int code) {
+    return Decode(CellImageFile(code), "BMP");
+}
+
+QByteArray SoundClip(int slot) {
+    if (slot < 1 || slot > SoundClipCount) return {};
+    return ReadEmbedded(QStringLiteral("BRI%1.wav").arg(slot));
+}
+
+QByteArray IconFile() {
+    return ReadEmbedded(QStringLiteral("MAINICON.ico"));
+}
+
+QImage IconImage() {
+    return Decode(IconFile(), "ICO");
+}
+
+QIcon AppIcon() {
+    Init();
+    return QIcon(QStringLiteral(":/brimal/MAINICON.ico"));
+}
+
+QString Text(int id) {
+    return QString::fromUtf8(StringTable::LoadStr(id));
+}
+
+} // namespace Resources

@@ -1,0 +1,27 @@
+// Writes the eight cell images, BLABL.bmp to GRAYBL.bmp, into the folder given.
+
+#include "resources/generators/CellPicture.h"
+#include "resources/generators/Dib.h"
+#include "resources/generators/Palette.h"
+#include "resources/generators/SaveFile.h"
+
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    using namespace ResGen;
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " OUTPUT-FOLDER\n";
+        return 2;
+    }
+    const std::string folder = argv[1];
+    bool saved = true;
+    for (int code = 0; code < CellCount; ++code) {
+        // The empty cell is all black, so one bit per pixel holds it.
+        const bool empty = code == 0;
+        const auto bytes = EncodeBmpFile(CellPicture(code), empty ? 1 : 4,
+                                         empty ? MonoPalette() : StandardPalette());
+        saved = SaveFile(folder + "/" + CellNames[code] + ".bmp", bytes) && saved;
+    }
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,22 @@
+#include "resources/generators/SaveFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace ResGen {
+
+bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        std::cerr << "cannot write " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace ResGen

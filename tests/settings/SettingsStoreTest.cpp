@@ -1,0 +1,123 @@
+#include "settings/SettingsStore.h"
+
+#include "StoreFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <optional>
+
+namespace {
+
+struct StoredValue {
+    const char* line;             // the value's line in the file, or nullptr when absent
+    const char* asString;         // ReadString with the default "dflt"
+    std::optional<int> asInteger; // ReadInteger, or nothing for "the default"
+};
+
+// How hand-edited or foreign text reads back. Quoted values keep their blanks;
+// QSettings trims blanks around unquoted ones.
+const StoredValue storedValues[] = {
+    {nullptr, "dflt", {}},
+    {"v=", "", {}},
+    {"v=7", "7", 7},
+    {"v=0", "0", 0},
+    {"v=-1", "-1", -1},
+    {"v=2", "2", 2},
+    {"v=+5", "+5", 5},
+    {"v=007", "007", 7},
+    {"v=yes", "yes", {}},
+    {"v=true", "true", {}},
+    {"v=\" 7\"", " 7", {}},
+    {"v=\"7 \"", "7 ", {}},
+    {"v=0x10", "0x10", {}},
+    {"v=$10", "$10", {}},
+    {"v=1e3", "1e3", {}},
+    {"v=-", "-", {}},
+    {"v=+", "+", {}},
+    {"v=--1", "--1", {}},
+    {"v=2147483647", "2147483647", INT_MAX},
+    {"v=-2147483648", "-2147483648", INT_MIN},
+    {"v=2147483648", "2147483648", {}},
+    {"v=-2147483649", "-2147483649", {}},
+    {"v=99999999999", "99999999999", {}},
+    {"v=999999999999999999999999999999", "999999999999999999999999999999", {}},
+    {"v=\xd9\xa1\xd9\xa2", "\xd9\xa1\xd9\xa2", {}},                 // Arabic-Indic digits
+    {"v=\xef\xbc\x91\xef\xbc\x92", "\xef\xbc\x91\xef\xbc\x92", {}}, // full-width digits
+    {"v=a,b", "a,b", {}},                                           // read back as a list
+    {"v=1,2", "1,2", {}},
+    {"v=\"a,b\"", "a,b", {}},
+    {"v=@@x", "@x", {}},
+    {"v=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)", "dflt", {}}, // a typed integer is not text
+    {"v=@ByteArray(7)", "dflt", {}},
+    {"v=@Invalid()", "dflt", {}},
+};
+
+TEST(SettingsStore, ReadsHandEditedTextByTheStoreRules) {
+    for (const StoredValue& stored : storedValues) {
+        SCOPED_TRACE(stored.line ? stored.line : "(absent)");
+        StoreFolder folder;
+        folder.WriteText(QByteArray("[S]\n") + (stored.line ? stored.line : "") + "\n");
+        const SettingsStore store(folder.Path());
+
+        EXPECT_EQ(store.ReadString("S", "v", "dflt"), QString::fromUtf8(stored.asString));
+        EXPECT_EQ(store.ReadInteger("S", "v", 42), stored.asInteger.value_or(42));
+        EXPECT_EQ(store.ReadInteger("S", "v", -9), stored.asInteger.value_or(-9));
+        EXPECT_EQ(store.ReadBool("S", "v", false), stored.asInteger.value_or(0) != 0);
+        EXPECT_EQ(store.ReadBool("S", "v", true), stored.asInteger.value_or(1) != 0);
+    }
+}
+
+TEST(SettingsStore, NothingReachesTheFileBeforeSync) {
+    StoreFolder folder;
+    SettingsStore store(folder.Path());
+    store.WriteInteger("Setup", "Top", 5);
+    EXPECT_FALSE(QFile::exists(folder.Path()));
+    store.Sync();
+    EXPECT_EQ(folder.Entries(), "Setup/Top=5\n");
+}
+
+// A folder inside a plain file cannot be created, even by root, which ignores
+// permission bits.
+TEST(SettingsStore, ABatchAfterAFailedOneIsJudgedOnItsOwn) {
+    StoreFolder folder;
+    const QString blocker = folder.FilePath("file.txt");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    SettingsStore store(blocker + "/Brimal.conf");
+    store.WriteInteger("Setup", "Top", 5);
+    EXPECT_THROW(store.Sync(), EStoreWriteError);
+
+    QFile::remove(blocker);
+    QDir().mkpath(blocker);
+    store.WriteInteger("Setup", "Left", 6);
+    EXPECT_NO_THROW(store.Sync());
+    EXPECT_EQ(SettingsStore(blocker + "/Brimal.conf").ReadInteger("Setup", "Left", 0), 6);
+}
+
+// A malformed file may make the first batch report an error, since the
+// settings object cannot then vouch for the write; the batch is written over it
+// all the same, and the batches after it succeed.
+TEST(SettingsStore, AMalformedFileIsRewrittenByTheFirstBatch) {
+    StoreFolder folder;
+    folder.WriteText("[Setup\nTop=3\n[Game]\nnot a value\n\x01\x02\xff=\n[Key]\nKey1=4\n");
+    SettingsStore store(folder.Path());
+    EXPECT_EQ(store.ReadInteger("Key", "Key1", 0), 4);
+
+    store.WriteInteger("Setup", "Left", 6);
+    try {
+        store.Sync();
+    } catch (const EStoreWriteError&) {
+    }
+    store.WriteInteger("Setup", "Top", 7);
+    EXPECT_NO_THROW(store.Sync());
+
+    const SettingsStore reread(folder.Path());
+    EXPECT_EQ(reread.ReadInteger("Setup", "Left", 0), 6);
+    EXPECT_EQ(reread.ReadInteger("Setup", "Top", 0), 7);
+    EXPECT_EQ(reread.ReadInteger("Key", "Key1", 0), 4);
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+#include "StoreFolder.h"
+
+#include <QList>
+
+#include <sstream>
+
+std::string StoreFolder::Entries() const {
+    std::string entries;
+    QByteArray section;
+    for (const QByteArray& rawLine : ReadText().split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty()) continue;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = line.mid(1, line.size() - 2);
+        } else if (line.contains('=')) {
+            entries += (section + '/' + line + '\n').toStdString();
+        } else {
+            entries += ('?' + line + '\n').toStdString();
+        }
+    }
+    return entries;
+}
+
+std::string Describe(const TGameSettings& settings) {
+    std::ostringstream out;
+    out << "WellWidth " << settings.WellWidth << "\nWellHeight " << settings.WellHeight
+        << "\nRowWait " << settings.RowWait << "\nShowNext " << settings.ShowNext
+        << "\nFixedColors " << settings.FixedColors << "\nPreFill " << settings.PreFill
+        << "\nPreFillPieces " << settings.PreFillPieces << "\nKeyActions";
+    for (int n = 1; n <= 9; ++n)
+        out << ' ' << settings.KeyActions[n];
+    out << "\nSoundOn " << settings.SoundOn;
+    for (int n = 1; n <= 3; ++n)
+        out << "\nSoundFiles[" << n << "] \"" << settings.SoundFiles[n] << '"';
+    out << "\nRatioOn " << settings.RatioOn << "\nRatios";
+    for (int n = 1; n <= 7; ++n)
+        out << ' ' << settings.Ratios[n];
+    out << '\n';
+    return out.str();
+}

@@ -1,7 +1,9 @@
 #include "audio/AudioTestSupport.h"
+#include "components/Joystick.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
 
+#include <QTest>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -32,6 +34,17 @@ TEST_F(NoAudioDeviceTest, EverySoundCallReturnsAtOnceAndPlaysNothing) {
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_EQ(player.LastStarted(), SoundSource::None);
     player.Close();
+}
+
+TEST_F(NoAudioDeviceTest, TheJoystickStillWorks) {
+    EnsureQtApplication();
+    SdlSession session;
+    ASSERT_TRUE(session.HasJoystick());
+    VirtualJoystick stick;
+    ASSERT_TRUE(stick.Attached());
+    int reports = 0;
+    Joystick joystick(session, [&](const JoystickReport&) { ++reports; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports >= 3; }, 5000));
 }
 
 } // namespace

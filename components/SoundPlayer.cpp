@@ -32,11 +32,11 @@ Mix_Chunk* Decode(const QByteArray& wave) {
     return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
-int BeepIndex(BeepKind kind) {
+int BeepIndex(MessageSound kind) {
     switch (kind) {
-    case BeepKind::Exclamation:
+    case MessageSound::Exclamation:
         return 1;
-    case BeepKind::Information:
+    case MessageSound::Information:
         return 2;
     default:
         return 0;
@@ -60,7 +60,7 @@ SoundPlayer::SoundPlayer(const SdlSession& session) {
     }
     bytesPerSecond_ = rate * channels * (SDL_AUDIO_BITSIZE(format) / 8);
     Mix_AllocateChannels(1);
-    for (BeepKind kind : {BeepKind::Default, BeepKind::Exclamation, BeepKind::Information})
+    for (MessageSound kind : {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
         beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
     open_ = true;
 }
@@ -104,7 +104,7 @@ void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
         StartDefaultSound(waitForEnd, lock);
 }
 
-void SoundPlayer::Beep(BeepKind kind) {
+void SoundPlayer::Beep(MessageSound kind) {
     std::unique_lock lock(mutex_);
     if (!open_) return;
     StopCurrent();
@@ -153,7 +153,7 @@ bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
 }
 
 void SoundPlayer::StartDefaultSound(bool waitForEnd, std::unique_lock<std::mutex>& lock) {
-    Start(beeps_[BeepIndex(BeepKind::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
+    Start(beeps_[BeepIndex(MessageSound::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
 }
 
 void SoundPlayer::WaitForEnd(milliseconds length, std::unique_lock<std::mutex>& lock) {

@@ -45,7 +45,7 @@ public:
     // since the last time is noticed.
     void PlayFile(const std::string& path, bool waitForEnd);
     // A message sound; the caller goes on at once.
-    void Beep(BeepKind kind);
+    void Beep(MessageSound kind);
 
     // Stops the sound, frees every clip and the audio device. Later calls do
     // nothing.

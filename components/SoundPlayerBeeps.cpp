@@ -58,14 +58,14 @@ QByteArray MonoWave8(const std::vector<std::uint8_t>& samples, int sampleRate) {
     return wave;
 }
 
-QByteArray BeepWave(BeepKind kind) {
+QByteArray BeepWave(MessageSound kind) {
     std::vector<std::uint8_t> samples;
     switch (kind) {
-    case BeepKind::Exclamation: // two falling notes: something needs attention
+    case MessageSound::Exclamation: // two falling notes: something needs attention
         AppendNote(samples, {880, 110, 0.6});
         AppendNote(samples, {660, 160, 0.6});
         break;
-    case BeepKind::Information: // two rising, softer notes
+    case MessageSound::Information: // two rising, softer notes
         AppendNote(samples, {1320, 80, 0.4});
         AppendNote(samples, {1760, 120, 0.4});
         break;

@@ -28,22 +28,6 @@ struct DropRig : GameRig {
         }
         return false;
     }
-
-    // The rows each landing removed: the waits between the period that the
-    // drop sets before a piece enters and the period that its landing sets.
-    std::vector<int> RowsPerLanding() const {
-        std::vector<int> rows;
-        for (size_t i = 0; i + 1 < Host.Periods.size(); ++i) {
-            if (Host.Periods[i].Milliseconds != 10000 || Host.Periods[i + 1].Milliseconds == 10000)
-                continue;
-            int waits = 0;
-            for (size_t j = Host.Periods[i].LogIndex; j < Host.Periods[i + 1].LogIndex; ++j) {
-                waits += Host.Log[j].rfind("wait ", 0) == 0;
-            }
-            rows.push_back(waits);
-        }
-        return rows;
-    }
 };
 
 struct Placement {
@@ -184,7 +168,7 @@ TEST(OpeningDrop, AfterTheDropScoreAndPiecesStartFromZeroAndFourRowClearsStayCou
         rig.Game.GameGameClick();
         if (!rig.Host.Messages.empty()) continue; // ended in the drop
 
-        const std::vector<int> rows = rig.RowsPerLanding();
+        const std::vector<int> rows = rig.RowsPerOpeningLanding();
         ASSERT_EQ(static_cast<int>(rows.size()), rig.Landings());
         EXPECT_EQ(rig.Host.Caption, "Brimal  -Play-");
         EXPECT_EQ(rig.Host.Interval, 500);
@@ -291,7 +275,7 @@ TEST(OpeningDrop, AGameOverInTheDropEndsTheStart) {
             rig.Host.Log.begin());
         EXPECT_LE(rig.Host.Periods.back().LogIndex, message);
         // The counters keep what the drop counted.
-        const std::vector<int> rows = rig.RowsPerLanding();
+        const std::vector<int> rows = rig.RowsPerOpeningLanding();
         int points = 0;
         for (int r : rows)
             points += std::array{0, 1, 4, 8, 16}[r];

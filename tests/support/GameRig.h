@@ -76,6 +76,24 @@ struct GameRig {
         return blocks;
     }
 
+    // The rows removed by each landing of an opening drop: the waits logged
+    // between the period of 10000 that the drop sets before a piece enters and
+    // the period that the piece's landing sets. Needs Periods and Log kept
+    // from before Start.
+    std::vector<int> RowsPerOpeningLanding() const {
+        std::vector<int> rows;
+        const auto& periods = Host.Periods;
+        for (size_t i = 0; i + 1 < periods.size(); ++i) {
+            if (periods[i].Milliseconds != 10000 || periods[i + 1].Milliseconds == 10000) continue;
+            int waits = 0;
+            for (size_t j = periods[i].LogIndex; j < periods[i + 1].LogIndex; ++j) {
+                waits += Host.Log[j].rfind("wait ", 0) == 0;
+            }
+            rows.push_back(waits);
+        }
+        return rows;
+    }
+
     long LogCount(const std::string& entry) const {
         return std::count(Host.Log.begin(), Host.Log.end(), entry);
     }

@@ -52,7 +52,9 @@ TEST(Actions, MovesAndTurnsAgainstWallsFloorAndBlocks) {
         {"turn left, free", "", {2, 3, 10}, kaRotateLeft, {3, 1, 9}},
         {"turn right, free", "", {8, 3, 10}, kaRotateRight, {11, 5, 9}},
         {"turn into a block", ".5......\n........", {2, 3, 24}, kaRotateLeft, {2, 3, 24}},
-        // Lying, a vertical bar needs two columns on its left.
+        // Lying, a vertical bar needs two columns on its left. From column 0
+        // the target is column -2, which the turn refuses before reading the
+        // grid there (a read outside the grid aborts).
         {"bar in column 0 turns left", "", {2, 0, 10}, kaRotateLeft, {2, 0, 10}},
         {"bar in column 0 turns right", "", {2, 0, 10}, kaRotateRight, {2, 0, 10}},
         {"bar in column 1 turns left", "", {2, 1, 10}, kaRotateLeft, {2, 1, 10}},

@@ -483,7 +483,7 @@ private:
 } // namespace
 
 TEST(RandomGames, EveryStepKeepsTheWellTheScreenTheTimerAndTheCountersConsistent) {
-    const int games = EnvInt("BRIMAL_SOAK_GAMES", 1000);
+    const int games = EnvInt("BRIMAL_SOAK_GAMES", 600);
     const auto firstSeed = static_cast<std::uint32_t>(EnvInt("BRIMAL_SEED", 20240517));
     std::signal(SIGABRT, ReportSeedOnAbort);
     for (int i = 0; i < games; ++i) {

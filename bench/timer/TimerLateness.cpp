@@ -3,12 +3,13 @@
 //   timer_lateness [--ticks N] [--long]
 //
 // Each run measures N ticks (default 1000) at a 10 ms period in two ways:
-// periodic (the event left running; tick k is due k periods after the start)
-// and re-armed (the way the game uses the clock: the handler switches it off,
-// and it is switched on again at once; each tick is due one period after its
-// arming). --long adds 500 periodic ticks at 500 ms for both timers, which
-// takes over eight minutes. Lateness is the time from when a tick was due to
-// when its handler ran, in ms; run it on an idle machine.
+// periodic (the event left running; each tick is due one period after the
+// one before) and re-armed (the way the game uses the clock: the handler
+// switches it off, and it is switched on again at once; each tick is due one
+// period after its arming). --long adds 500 periodic ticks at 500 ms for both
+// timers, which takes over eight minutes. Lateness is the time from when a
+// tick was due to when its handler ran, in ms; "overruns" counts the ticks
+// that came a whole period late or more. Run it on an idle machine.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -33,6 +34,11 @@ using Ms = std::chrono::duration<double, std::milli>;
 
 enum class Mode { Periodic, ReArmed };
 
+// Where a periodic timer puts its next tick when the last one came so late
+// that the next was already due: the clock skips to the next point of its
+// grid, QTimer starts a period afresh from the late tick.
+enum class Overrun { NextOfGrid, Afresh };
+
 struct Result {
     std::string timer;
     Mode mode;
@@ -44,21 +50,33 @@ struct Result {
 // thread, read once all ticks are in.
 class Recorder {
 public:
-    Recorder(int ticks, Clock::duration period) : ticks_(ticks), period_(period) {
+    Recorder(int ticks, Clock::duration period, Overrun overrun)
+        : ticks_(ticks), period_(period), overrun_(overrun) {
         lateness_.reserve(static_cast<std::size_t>(ticks));
     }
     void Armed(Clock::time_point at) {
         std::lock_guard guard(lock_);
         armed_ = at;
-        if (lateness_.empty()) start_ = at;
+        if (lateness_.empty()) {
+            start_ = at;
+            due_ = at;
+        }
     }
     // Records a tick that arrived now; true when it was the last one.
     bool Tick(Mode mode, Clock::time_point now) {
         std::lock_guard guard(lock_);
-        const Clock::time_point due =
-            mode == Mode::Periodic ? start_ + period_ * static_cast<int>(lateness_.size() + 1)
-                                   : armed_ + period_;
-        lateness_.push_back(Ms(now - due).count());
+        if (mode == Mode::ReArmed) {
+            due_ = armed_ + period_;
+        } else {
+            due_ += period_;
+            if (!lateness_.empty() && due_ <= last_) {
+                due_ = overrun_ == Overrun::Afresh
+                           ? last_ + period_
+                           : start_ + period_ * ((last_ - start_) / period_ + 1);
+            }
+        }
+        last_ = now;
+        lateness_.push_back(Ms(now - due_).count());
         const bool last = static_cast<int>(lateness_.size()) >= ticks_;
         if (last) done_.notify_all();
         return last;
@@ -74,13 +92,16 @@ private:
     std::condition_variable done_;
     const int ticks_;
     const Clock::duration period_;
+    const Overrun overrun_;
     Clock::time_point start_;
     Clock::time_point armed_;
+    Clock::time_point due_;  // of the last tick
+    Clock::time_point last_; // arrival of the last tick
     std::vector<double> lateness_;
 };
 
 Result MeasureMMTimer(Mode mode, int periodMs, int ticks) {
-    Recorder recorder(ticks, std::chrono::milliseconds(periodMs));
+    Recorder recorder(ticks, std::chrono::milliseconds(periodMs), Overrun::NextOfGrid);
     TMMTimer timer;
     timer.SetEnabled(false);
     timer.SetInterval(static_cast<std::uint32_t>(periodMs));
@@ -100,7 +121,7 @@ Result MeasureMMTimer(Mode mode, int periodMs, int ticks) {
 }
 
 Result MeasureQTimer(Mode mode, int periodMs, int ticks) {
-    Recorder recorder(ticks, std::chrono::milliseconds(periodMs));
+    Recorder recorder(ticks, std::chrono::milliseconds(periodMs), Overrun::Afresh);
     QEventLoop loop;
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
@@ -129,10 +150,12 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
 void Print(const Result& result) {
     std::vector<double> sorted = result.lateness;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("%-15s %-9s %6d %6zu %8.3f %8.3f %8.3f %8.3f\n", result.timer.c_str(),
+    const auto overruns = std::count_if(sorted.begin(), sorted.end(),
+                                        [&](double ms) { return ms >= result.periodMs; });
+    std::printf("%-15s %-9s %6d %6zu %8.3f %8.3f %8.3f %8.3f %8td\n", result.timer.c_str(),
                 result.mode == Mode::Periodic ? "periodic" : "re-armed", result.periodMs,
                 sorted.size(), Percentile(sorted, 0.5), Percentile(sorted, 0.99), sorted.back(),
-                sorted.front());
+                sorted.front(), overruns);
     std::fflush(stdout);
 }
 
@@ -153,8 +176,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("%-15s %-9s %6s %6s %8s %8s %8s %8s\n", "timer", "mode", "period", "ticks",
-                "p50 ms", "p99 ms", "max ms", "min ms");
+    std::printf("%-15s %-9s %6s %6s %8s %8s %8s %8s %8s\n", "timer", "mode", "period", "ticks",
+                "p50 ms", "p99 ms", "max ms", "min ms", "overruns");
     for (Mode mode : {Mode::Periodic, Mode::ReArmed}) {
         Print(MeasureMMTimer(mode, 10, ticks));
         Print(MeasureQTimer(mode, 10, ticks));

@@ -67,8 +67,8 @@ void TMMTimer::SetInterval(std::uint32_t value) {
         throw Exception(FormatMessage(StringTable::IntervalOutOfRange,
                                       static_cast<int>(FTimeCaps.wPeriodMin),
                                       static_cast<int>(FTimeCaps.wPeriodMax)));
-    // The game never sets Resolution itself: every period it sets is also the
-    // resolution, used from the next time an event is scheduled.
+    // Every accepted period becomes the resolution too, even an unchanged one;
+    // a running event keeps its own until it is next scheduled.
     FResolution = value;
     if (value == FInterval) return;
     FInterval = value;

@@ -95,7 +95,8 @@ private:
     void UpdateTimer();
     void KillEvent(); // caller holds lock_, with an event scheduled
 
-    // The thread that calls back; its own lock, never taken before lock_.
+    // The thread that calls back. Its lock is taken inside lock_, never
+    // around it, and is not held while a tick runs.
     MMTimerService::EventThread service_;
     // Guards every field below; taken by the setters on any thread and by the
     // ticks on the timer's thread.

@@ -67,10 +67,12 @@ public:
     std::uint32_t TimeSetEvent(std::uint32_t delay, std::uint32_t resolution, TimeCallback callback,
                                std::uintptr_t user, std::uint32_t kind);
 
-    // Cancels the event. No tick of it begins after this returns; a callback
-    // already under way runs to its end (it is not waited for, so a callback
-    // may kill its own event, and a thread that the callback waits for may
-    // kill it too). InvalidParameter for an identifier that is not set.
+    // Cancels the event: no tick of it is picked up after this returns. A
+    // tick picked up just before may still be called back (the callback can
+    // tell by the identifier), and a callback under way runs to its end: it
+    // is not waited for, so a callback may kill its own event, and so may a
+    // thread that the callback waits for. InvalidParameter for an identifier
+    // that is not set.
     std::uint32_t TimeKillEvent(std::uint32_t id);
 
     // Ends the thread for good and waits until no callback is under way.

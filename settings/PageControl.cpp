@@ -152,6 +152,9 @@ void TPageControl::paintEvent(QPaintEvent*) {
     pane.tabBarRect = TabRect(active_);
     pane.selectedTabRect = TabRect(active_);
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter, this);
+    // Inside the frame the pages show the window's face colour throughout,
+    // as the dialog does, whatever shade the style gives a tab pane.
+    painter.fillRect(pane.rect.adjusted(2, 2, -2, -2), palette().color(QPalette::Window));
 
     auto drawTab = [&](int i) {
         QStyleOptionTab tab;

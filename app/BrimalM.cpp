@@ -16,6 +16,7 @@
 #include "components/Fonts.h"
 #include "components/Joystick.h"
 #include "components/KePanel.h"
+#include "components/MessageBeep.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
 #include "engine/Engine.h"
@@ -149,6 +150,9 @@ void TBrimalM::FormCreate() {
     std::array<QByteArray, 4> clips;
     for (int slot = 1; slot <= 3; ++slot) clips[slot] = Resources::SoundClip(slot);
     Sound = std::make_unique<SoundPlayer>(*Sdl);
+    SetMessageBeeper([this](unsigned type) {
+        if (Sound) Sound->Beep(static_cast<MessageSound>(type));
+    });
     std::array<QImage, 8> cellImages;
     for (int code = 0; code <= 7; ++code) cellImages[code] = Resources::CellImage(code);
     Surface = std::make_unique<BoardSurface>(std::move(cellImages));
@@ -159,7 +163,7 @@ void TBrimalM::FormCreate() {
     NG->setGeometry(0, 14, 48, 48);
     Bevel1->lower();
 
-    Host = std::make_unique<WindowHost>(this, *this, *Surface, *Timer1, *Thread, Sound.get(),
+    Host = std::make_unique<WindowHost>(this, static_cast<BoardWindow&>(*this), *Surface, *Timer1, *Thread, Sound.get(),
                                         std::move(clips));
     Game = std::make_unique<Engine>(
         *Host, Settings,
@@ -202,6 +206,7 @@ void TBrimalM::FormClose() {
     if (Thread) Thread->Stop();
     if (Timer1) Timer1->SetEnabled(false);
     qApp->removeEventFilter(this);
+    SetMessageBeeper({});
     // 2. The window position; a failure to write it is ignored.
     if (SettingsStore_) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     // 3. The joystick.

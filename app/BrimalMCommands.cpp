@@ -12,6 +12,7 @@
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
 #include "app/SettingsDialogLauncher.h"
+#include "components/MessageBeep.h"
 #include "components/PMsgDlg.h"
 #include "components/ShellOpen.h"
 #include "components/SoundPlayer.h"
@@ -108,7 +109,7 @@ void TBrimalM::MemuSetupClick(QAction* sender) {
 }
 
 void TBrimalM::ShowAbout() {
-    if (Settings.SoundOn && Sound) Sound->Beep(BeepKind::Information);
+    if (Settings.SoundOn) MessageBeep(MB_ICONASTERISK);
     CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
 }
 

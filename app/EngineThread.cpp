@@ -19,9 +19,9 @@ void EngineThread::Post(std::function<void()> operation) {
 void EngineThread::PostAndWait(std::function<void()> operation) {
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> finished = done->get_future();
-    // The promise is kept by the operation, so a dropped operation breaks it
+    // Only the operation keeps the promise, so a dropped operation breaks it
     // and the wait ends all the same.
-    Post([operation = std::move(operation), done] {
+    Post([operation = std::move(operation), done = std::move(done)] {
         operation();
         done->set_value();
     });

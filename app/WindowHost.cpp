@@ -81,7 +81,7 @@ void WindowHost::PlayFile(const std::string& path, bool waitForEnd) {
 }
 
 void WindowHost::Beep(BeepKind kind) {
-    if (sound_) sound_->Beep(kind);
+    if (sound_) sound_->Beep(kind == BeepKind::Information ? MessageSound::Information : MessageSound::Exclamation);
 }
 
 void WindowHost::ShowMessage(const std::string& text) {

@@ -17,7 +17,9 @@ void Engine::GameGameClick() {
 
     SetCaption(PlayingTitle());
     host_.SetTimerInterval(500);
-    if (!settings_.PreFill) {
+    // A drop of no pieces (a hand-edited store) brings no piece in either;
+    // without one the timer would never run and the game would stand still.
+    if (!settings_.PreFill || settings_.PreFillPieces <= 0) {
         NewPiece();
     } else {
         // The drop's last landing has brought in the first piece; the game's

@@ -6,15 +6,14 @@ bool Engine::RunOpeningDrop() {
     // The pauses also separate the clock-seeded draws.
     host_.Wait(Rnd(50));
     for (int i = 0; i < settings_.PreFillPieces; ++i) {
-        const bool goOn = DropOpeningPiece();
-        if (gameOver_) return false;
-        if (!goOn) break;
+        if (!DropOpeningPiece()) break;
     }
-    // Entries replaced without being erased leave cells drawn in row 0.
+    // Entries replaced without being erased leave cells drawn in row 0; after
+    // a game over too, where the final well must show as it is.
     for (int y = 0; y <= 3; ++y) {
         for (int x = 0; x < settings_.WellWidth; ++x) host_.DrawCell(x, y, TheWell.GetCell(x, y));
     }
-    return true;
+    return !gameOver_;
 }
 
 bool Engine::DropOpeningPiece() {

@@ -98,7 +98,9 @@ TEST(EngineThreadStress, CommandsAndActionsAtAMillisecondAgainstARunningGameNeve
 
     thread.PostAndWait([&] {
         // The timer agrees with the title: on only while playing.
-        if (!game->IsPlaying()) EXPECT_FALSE(host.TimerEnabled());
+        if (!game->IsPlaying()) {
+            EXPECT_FALSE(host.TimerEnabled());
+        }
         EXPECT_EQ(host.Caption, game->Caption());
         const Well& well = game->TheWell;
         for (int y = -4; y <= well.Height(); ++y) {

@@ -36,6 +36,7 @@ void FakeHost::DrawCell(int x, int y, int code) {
                                std::to_string(y) + " code " + std::to_string(code));
     }
     ++Draws;
+    if (RecordDraws) DrawLog.push_back({x, y, code, Log.size()});
     if (y < 0) return;  // hidden rows lie outside the box
     Cells[static_cast<size_t>(y * Width + x)] = code;
 }
@@ -63,11 +64,15 @@ void FakeHost::SetTimerInterval(int milliseconds) {
     // A new period restarts a running event.
     if (milliseconds != Interval && Enabled) ArmedAt = Now;
     Interval = milliseconds;
+    Periods.push_back({milliseconds, Log.size()});
 }
 
 void FakeHost::Wait(int milliseconds) {
-    WaitScreens.push_back(Screen());
+    // A platform wait takes a negative length as "forever".
+    if (milliseconds < 0) throw std::out_of_range("negative wait");
+    if (SaveWaitScreens) WaitScreens.push_back(Screen());
     Log.push_back("wait " + std::to_string(milliseconds));
+    if (OnWait) OnWait(milliseconds);
     Now += static_cast<std::uint64_t>(milliseconds);
 }
 

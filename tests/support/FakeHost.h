@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,8 +37,30 @@ public:
 
     std::vector<std::string> Log;           // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
     std::vector<std::string> WaitScreens;   // the screen at the start of every wait
+    bool SaveWaitScreens = true;
     std::vector<std::string> Messages;
     int Draws = 0;
+
+    // Every period set, with the length of Log at that moment, so that a test
+    // can tell which waits and sounds came before it.
+    struct PeriodSet {
+        int Milliseconds;
+        size_t LogIndex;
+    };
+    std::vector<PeriodSet> Periods;
+
+    // Every DrawCell call, hidden rows included, while RecordDraws is set;
+    // LogIndex is the length of Log at the moment of the draw.
+    struct DrawnCell {
+        int X, Y, Code;
+        size_t LogIndex;
+    };
+    bool RecordDraws = false;
+    std::vector<DrawnCell> DrawLog;
+
+    // Called at the start of every wait, once the wait is logged: lets a test
+    // look at the engine in the middle of an operation.
+    std::function<void(int milliseconds)> OnWait;
 
     int At(int x, int y) const { return Cells[static_cast<size_t>(y * Width + x)]; }
 

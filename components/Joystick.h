@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QTimer>
+#include <SDL_joystick.h>
+#include <cstdint>
+#include <functional>
+
+class SdlSession;
+
+// One report of joystick 1: buttons 1 to 4 in bits 0 to 3, and the stick's
+// position on each axis from 0 (full left, full up) through 32768 (centre) to
+// 65535 (full right, full down).
+struct JoystickReport {
+    std::uint32_t Buttons = 0;
+    std::uint16_t X = 0;
+    std::uint16_t Y = 0;
+
+    bool operator==(const JoystickReport&) const = default;
+};
+
+// The stick counts as pushed left below JoyLeft, right above JoyRight, up
+// below JoyUp and down above JoyDown: one third in from each end of the
+// reported range, the middle third being the dead zone.
+struct JoyThresholds {
+    std::uint32_t JoyLeft = 0;
+    std::uint32_t JoyRight = 0;
+    std::uint32_t JoyUp = 0;
+    std::uint32_t JoyDown = 0;
+};
+
+// In unsigned 32-bit arithmetic with truncating division, as the input
+// handler's thresholds have always been computed.
+JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::uint32_t yMin,
+                                   std::uint32_t yMax);
+
+// Captures joystick 1 (SDL device 0) for the whole run and reports its state
+// every 15 ms, whether or not anything changed. Without a joystick nothing is
+// ever reported; its thresholds are then computed from an empty range (0 to
+// 0) and are all 0. A joystick plugged in later is not picked up.
+//
+// Threads: lives on the UI thread; the handler is called there, from a timer
+// of the UI thread's event loop. The handler may call Release, but must not
+// destroy the joystick.
+class Joystick {
+public:
+    using ReportHandler = std::function<void(const JoystickReport&)>;
+    static constexpr int PollPeriodMs = 15;
+
+    Joystick(const SdlSession& session, ReportHandler onReport);
+    ~Joystick();
+    Joystick(const Joystick&) = delete;
+    Joystick& operator=(const Joystick&) = delete;
+
+    bool IsCaptured() const { return device_ != nullptr; }
+    const JoyThresholds& Thresholds() const { return thresholds_; }
+
+    // Stops the reports and closes the device; the destructor does it too.
+    void Release();
+
+private:
+    void Poll();
+
+    SDL_Joystick* device_ = nullptr;
+    JoyThresholds thresholds_;
+    ReportHandler onReport_;
+    QTimer timer_;
+};

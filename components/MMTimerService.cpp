@@ -1,0 +1,183 @@
+#include "components/MMTimerService.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace MMTimerService {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::atomic<int> failuresAsked{0};
+std::atomic<std::uint64_t> eventsSet{0};
+std::atomic<int> eventsActive{0};
+std::atomic<std::uint32_t> nextEventId{1};
+
+std::mutex periodsLock;
+std::map<std::uint32_t, int> periodsHeld; // guarded by periodsLock
+
+bool InDeviceBounds(std::uint32_t period) {
+    return period >= DeviceCaps.wPeriodMin && period <= DeviceCaps.wPeriodMax;
+}
+
+bool TakeAskedFailure() {
+    int asked = failuresAsked.load();
+    while (asked > 0 && !failuresAsked.compare_exchange_weak(asked, asked - 1)) {
+    }
+    return asked > 0;
+}
+
+// Identifiers are unique in the process and never 0, which means "no event".
+std::uint32_t NewEventId() {
+    std::uint32_t id;
+    do {
+        id = nextEventId.fetch_add(1);
+    } while (id == 0);
+    return id;
+}
+
+} // namespace
+
+std::uint32_t TimeGetDevCaps(TTimeCaps* caps, std::uint32_t size) {
+    if (caps == nullptr || size != sizeof(TTimeCaps)) return TimerNoCanDo;
+    *caps = DeviceCaps;
+    return TimerNoError;
+}
+
+std::uint32_t TimeBeginPeriod(std::uint32_t period) {
+    if (!InDeviceBounds(period)) return TimerNoCanDo;
+    std::lock_guard guard(periodsLock);
+    ++periodsHeld[period];
+    return TimerNoError;
+}
+
+std::uint32_t TimeEndPeriod(std::uint32_t period) {
+    if (!InDeviceBounds(period)) return TimerNoCanDo;
+    std::lock_guard guard(periodsLock);
+    // A release without a raise stays visible as a negative count.
+    if (--periodsHeld[period] == 0) periodsHeld.erase(period);
+    return TimerNoError;
+}
+
+std::uint32_t GetTickCount() {
+    const auto sinceStart = Clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+}
+
+struct EventThread::Shared {
+    std::mutex lock;
+    std::condition_variable wake;
+    // Everything below is guarded by lock.
+    bool quit = false;
+    std::uint32_t id = 0; // the event that is set, 0 for none
+    Clock::duration period{};
+    Clock::time_point deadline{}; // of the event's next tick
+    TimeCallback callback = nullptr;
+    std::uintptr_t user = 0;
+};
+
+EventThread::EventThread() : shared_(std::make_shared<Shared>()) {
+    worker_ = std::thread(&EventThread::Run, shared_);
+}
+
+EventThread::~EventThread() {
+    Stop();
+    std::lock_guard guard(shared_->lock);
+    if (shared_->id != 0) {
+        shared_->id = 0;
+        --eventsActive;
+    }
+}
+
+std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t /*resolution*/,
+                                        TimeCallback callback, std::uintptr_t user,
+                                        std::uint32_t kind) {
+    if (!InDeviceBounds(delay) || kind != TimePeriodic || callback == nullptr) return 0;
+    if (TakeAskedFailure()) return 0;
+    std::lock_guard guard(shared_->lock);
+    if (shared_->id != 0) return 0;
+    shared_->id = NewEventId();
+    shared_->period = std::chrono::milliseconds(delay);
+    shared_->deadline = Clock::now() + shared_->period;
+    shared_->callback = callback;
+    shared_->user = user;
+    ++eventsSet;
+    ++eventsActive;
+    shared_->wake.notify_one();
+    return shared_->id;
+}
+
+std::uint32_t EventThread::TimeKillEvent(std::uint32_t id) {
+    std::lock_guard guard(shared_->lock);
+    if (id == 0 || shared_->id != id) return InvalidParameter;
+    shared_->id = 0;
+    shared_->callback = nullptr;
+    --eventsActive;
+    shared_->wake.notify_one();
+    return TimerNoError;
+}
+
+void EventThread::Stop() {
+    if (!worker_.joinable()) return;
+    {
+        std::lock_guard guard(shared_->lock);
+        shared_->quit = true;
+    }
+    shared_->wake.notify_one();
+    if (std::this_thread::get_id() == worker_.get_id())
+        worker_.detach();
+    else
+        worker_.join();
+}
+
+void EventThread::Run(std::shared_ptr<Shared> shared) {
+    Shared& s = *shared;
+    std::unique_lock lock(s.lock);
+    while (!s.quit) {
+        if (s.id == 0) {
+            s.wake.wait(lock);
+            continue;
+        }
+        const Clock::time_point deadline = s.deadline;
+        const Clock::time_point now = Clock::now();
+        if (now < deadline) {
+            // Woken early, by a new event or by a kill: look again.
+            s.wake.wait_until(lock, deadline);
+            continue;
+        }
+        const std::uint32_t id = s.id;
+        const TimeCallback callback = s.callback;
+        const std::uintptr_t user = s.user;
+        do {
+            s.deadline += s.period;
+        } while (s.deadline <= now);
+        // The callback may set, kill or stop: it runs without the lock, and
+        // what it changed is read afresh when it returns.
+        lock.unlock();
+        callback(id, 0, user, 0, 0);
+        lock.lock();
+    }
+}
+
+void FailNextSetEvent(int count) {
+    failuresAsked = count;
+}
+
+std::uint64_t EventsSet() {
+    return eventsSet;
+}
+
+int EventsActive() {
+    return eventsActive;
+}
+
+std::map<std::uint32_t, int> PeriodsHeld() {
+    std::lock_guard guard(periodsLock);
+    return periodsHeld;
+}
+
+} // namespace MMTimerService

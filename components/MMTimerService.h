@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <thread>
+
+// The multimedia timer service that the fall clock is built on: device bounds,
+// the system timer resolution, periodic events called back on a thread of
+// their own, and the millisecond tick count. The calls keep the shape and the
+// results of the desktop platform's service so that the clock reads like its
+// users expect; here they run on the standard library alone.
+namespace MMTimerService {
+
+inline constexpr std::uint32_t TimerNoError = 0;
+inline constexpr std::uint32_t InvalidParameter = 11;
+inline constexpr std::uint32_t TimerNoCanDo = 97;
+
+// Kinds of event: only periodic events are offered (the callback is a
+// function, the only delivery there is).
+inline constexpr std::uint32_t TimePeriodic = 1;
+
+// The device's capabilities: the shortest and the longest period in ms.
+struct TTimeCaps {
+    std::uint32_t wPeriodMin;
+    std::uint32_t wPeriodMax;
+};
+
+// The bounds the desktop platform's service reports, 1 ms to 1000 s.
+inline constexpr TTimeCaps DeviceCaps{1, 1000000};
+
+// Fills caps when size is the size of the record; TimerNoCanDo otherwise.
+std::uint32_t TimeGetDevCaps(TTimeCaps* caps, std::uint32_t size);
+
+// Raising and releasing the system timer resolution. The steady clock needs
+// no raise here, so the calls only count, per period, for the tests; a period
+// outside the device bounds is refused with TimerNoCanDo as on the desktop.
+std::uint32_t TimeBeginPeriod(std::uint32_t period);
+std::uint32_t TimeEndPeriod(std::uint32_t period);
+
+// Milliseconds since an arbitrary start (the steady clock's), wrapping at 2^32.
+std::uint32_t GetTickCount();
+
+// The callback of an event: identifier, message, user value, two reserved
+// values. The user value is wide enough for a pointer.
+using TimeCallback = void (*)(std::uint32_t uTimerID, std::uint32_t uMsg, std::uintptr_t dwUser,
+                              std::uintptr_t dw1, std::uintptr_t dw2);
+
+// One thread that calls back one periodic event at a time. Each clock owns
+// one, so that stopping a clock can wait for its own callbacks and for no
+// one else's. Thread-safe: events are set and killed from any thread,
+// including from inside their own callback.
+class EventThread {
+public:
+    EventThread();
+    ~EventThread();
+    EventThread(const EventThread&) = delete;
+    EventThread& operator=(const EventThread&) = delete;
+
+    // Starts calling callback every delay ms, the first call delay ms from
+    // now; deadlines are absolute, so the period does not drift, and a tick
+    // missed by a late callback is skipped rather than made up in a burst.
+    // Returns the event's identifier (never 0), or 0 when the delay is out of
+    // the device bounds, the kind is not periodic, an event is already set
+    // (one at a time, so that no identifier is ever lost) or a failure was
+    // asked for with FailNextSetEvent. The resolution is only advice.
+    std::uint32_t TimeSetEvent(std::uint32_t delay, std::uint32_t resolution, TimeCallback callback,
+                               std::uintptr_t user, std::uint32_t kind);
+
+    // Cancels the event. No tick of it begins after this returns; a callback
+    // already under way runs to its end (it is not waited for, so a callback
+    // may kill its own event, and a thread that the callback waits for may
+    // kill it too). InvalidParameter for an identifier that is not set.
+    std::uint32_t TimeKillEvent(std::uint32_t id);
+
+    // Ends the thread for good and waits until no callback is under way.
+    // Called on the thread itself (from inside a callback), it cannot wait:
+    // the thread then ends as soon as that callback returns, without touching
+    // this object again, so the object may be destroyed from the callback.
+    // Events set afterwards are accepted but never called back.
+    void Stop();
+
+private:
+    struct Shared;
+    static void Run(std::shared_ptr<Shared> shared);
+
+    // Shared with the thread, which keeps it alive while it runs.
+    std::shared_ptr<Shared> shared_;
+    // Written by the constructor and by Stop, on the owner's thread only.
+    std::thread worker_;
+};
+
+// Test hooks: counters over every EventThread and period of the process.
+
+// The next count calls of TimeSetEvent fail (return 0).
+void FailNextSetEvent(int count = 1);
+// How many events TimeSetEvent has set, and how many are set and not killed.
+std::uint64_t EventsSet();
+int EventsActive();
+// Raises not yet released, by period; periods whose raises are all released
+// are left out, so a balanced service gives an empty map.
+std::map<std::uint32_t, int> PeriodsHeld();
+
+} // namespace MMTimerService

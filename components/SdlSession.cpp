@@ -1,0 +1,18 @@
+#include "components/SdlSession.h"
+
+#include <SDL.h>
+
+SdlSession::SdlSession() {
+    // Without this SDL installs its own handlers and swallows Ctrl+C and SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(0) != 0) return;
+    joystick_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+SdlSession::~SdlSession() {
+    if (audio_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (joystick_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    // Subsystems are counted: shut SDL down only when no one else still uses it.
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+}

@@ -1,0 +1,174 @@
+#include "components/SoundPlayer.h"
+
+#include "components/SdlSession.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <algorithm>
+#include <climits>
+
+using namespace std::chrono;
+
+namespace {
+
+// All sounds share this one channel, which is what makes a new sound stop the
+// one still playing.
+constexpr int Channel = 0;
+
+// 44100 Hz is a whole multiple of both rates that the game's clips use (11025
+// and 22050 Hz), so they are converted without loss of timing.
+constexpr int MixRate = 44100;
+constexpr int MixChannels = 2;
+constexpr int MixBufferFrames = 1024; // about 23 ms of latency
+
+// A wait for a clip's end gives up this long after the clip should have ended,
+// so that a stalled audio driver cannot hang the game.
+constexpr milliseconds WaitMargin{500};
+constexpr milliseconds PollPeriod{2};
+
+Mix_Chunk* Decode(const QByteArray& wave) {
+    if (wave.isEmpty() || wave.size() > INT_MAX) return nullptr;
+    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
+
+int BeepIndex(MessageSound kind) {
+    switch (kind) {
+    case MessageSound::Exclamation:
+        return 1;
+    case MessageSound::Information:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+constexpr SoundSource BeepSources[] = {SoundSource::DefaultBeep, SoundSource::ExclamationBeep,
+                                       SoundSource::InformationBeep};
+
+} // namespace
+
+SoundPlayer::SoundPlayer(const SdlSession& session) {
+    if (!session.HasAudio()) return;
+    if (Mix_OpenAudio(MixRate, AUDIO_S16SYS, MixChannels, MixBufferFrames) != 0) return;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) == 0) {
+        Mix_CloseAudio();
+        return;
+    }
+    bytesPerSecond_ = rate * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    Mix_AllocateChannels(1);
+    for (MessageSound kind : {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
+        beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
+    open_ = true;
+}
+
+SoundPlayer::~SoundPlayer() {
+    Close();
+}
+
+void SoundPlayer::Close() {
+    std::lock_guard lock(mutex_);
+    if (!open_) return;
+    Mix_HaltChannel(-1);
+    for (CachedClip& clip : clips_)
+        if (clip.chunk) Mix_FreeChunk(clip.chunk);
+    clips_.clear();
+    for (Mix_Chunk*& beep : beeps_) {
+        if (beep) Mix_FreeChunk(beep);
+        beep = nullptr;
+    }
+    if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    fileChunk_ = nullptr;
+    Mix_CloseAudio();
+    open_ = false;
+    closed_.notify_all();
+}
+
+void SoundPlayer::PlayMemory(const QByteArray& wave, bool waitForEnd) {
+    std::unique_lock lock(mutex_);
+    if (!open_) return;
+    StopCurrent();
+    if (!Start(ClipFor(wave), SoundSource::Memory, waitForEnd, lock))
+        StartDefaultSound(waitForEnd, lock);
+}
+
+void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
+    std::unique_lock lock(mutex_);
+    if (!open_) return;
+    StopCurrent();
+    fileChunk_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+    if (!Start(fileChunk_, SoundSource::File, waitForEnd, lock))
+        StartDefaultSound(waitForEnd, lock);
+}
+
+void SoundPlayer::Beep(MessageSound kind) {
+    std::unique_lock lock(mutex_);
+    if (!open_) return;
+    StopCurrent();
+    const int index = BeepIndex(kind);
+    Start(beeps_[index], BeepSources[index], false, lock);
+}
+
+bool SoundPlayer::HasDevice() const {
+    std::lock_guard lock(mutex_);
+    return open_;
+}
+
+bool SoundPlayer::IsPlaying() const {
+    std::lock_guard lock(mutex_);
+    return open_ && Mix_Playing(-1) != 0;
+}
+
+SoundSource SoundPlayer::LastStarted() const {
+    std::lock_guard lock(mutex_);
+    return lastStarted_;
+}
+
+Mix_Chunk* SoundPlayer::ClipFor(const QByteArray& wave) {
+    const auto cached = std::find_if(clips_.begin(), clips_.end(), [&](const CachedClip& clip) {
+        return clip.wave.constData() == wave.constData() && clip.wave.size() == wave.size();
+    });
+    if (cached != clips_.end()) return cached->chunk;
+    // A buffer that cannot be decoded is remembered too, so it is not tried again.
+    clips_.push_back({wave, Decode(wave)});
+    return clips_.back().chunk;
+}
+
+void SoundPlayer::StopCurrent() {
+    Mix_HaltChannel(Channel);
+    if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    fileChunk_ = nullptr;
+}
+
+bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
+                        std::unique_lock<std::mutex>& lock) {
+    if (!chunk || Mix_PlayChannel(Channel, chunk, 0) < 0) return false;
+    ++startCount_;
+    lastStarted_ = source;
+    if (waitForEnd) WaitForEnd(LengthOf(chunk), lock);
+    return true;
+}
+
+void SoundPlayer::StartDefaultSound(bool waitForEnd, std::unique_lock<std::mutex>& lock) {
+    Start(beeps_[BeepIndex(MessageSound::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
+}
+
+void SoundPlayer::WaitForEnd(milliseconds length, std::unique_lock<std::mutex>& lock) {
+    const auto deadline = steady_clock::now() + length + WaitMargin;
+    const std::uint64_t ownStart = startCount_;
+    // The lock is released while waiting, so Close can run meanwhile; it ends
+    // the wait, as does another sound that replaces this one.
+    while (open_ && startCount_ == ownStart && Mix_Playing(Channel) != 0) {
+        const auto now = steady_clock::now();
+        if (now >= deadline) break;
+        closed_.wait_until(lock, std::min(deadline, now + PollPeriod));
+    }
+}
+
+milliseconds SoundPlayer::LengthOf(const Mix_Chunk* chunk) const {
+    if (bytesPerSecond_ <= 0) return milliseconds{0};
+    return milliseconds{static_cast<std::int64_t>(chunk->alen) * 1000 / bytesPerSecond_};
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "components/SoundPlayerBeeps.h"
+
+#include <QByteArray>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class SdlSession;
+struct Mix_Chunk;
+
+// What the player last started on its channel.
+enum class SoundSource { None, Memory, File, DefaultBeep, ExclamationBeep, InformationBeep };
+
+// Plays WAVE clips on one channel: every sound started stops the one still
+// playing, so a row sound cuts the landing sound short. A sound either plays on
+// while the caller goes on, or the caller waits until it has ended (never longer
+// than the clip's length and a margin). A clip that cannot be played gives the
+// default message sound instead. Without an audio device every call does nothing
+// and returns at once.
+//
+// Threads: construct it and call Close on the UI thread; in between, the play
+// calls come from the engine thread, where a wait for a clip's end blocks that
+// thread only. Every call takes the player's lock, so calls from other threads
+// are safe as well, and Close may run while a play call is waiting: the wait then
+// ends at once. Destroy the player only once no call can still be running (after
+// Close, when the engine thread has been joined). One player per process: the
+// mixer is global.
+class SoundPlayer {
+public:
+    explicit SoundPlayer(const SdlSession& session);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // A clip held in memory as a WAVE image, such as a built-in clip. Each
+    // distinct buffer is decoded once and kept until Close; the player holds a
+    // reference to it, so the buffer must not be changed in place afterwards.
+    void PlayMemory(const QByteArray& wave, bool waitForEnd);
+    // A sound file, loaded by name each time, so that a file replaced or removed
+    // since the last time is noticed.
+    void PlayFile(const std::string& path, bool waitForEnd);
+    // A message sound; the caller goes on at once.
+    void Beep(MessageSound kind);
+
+    // Stops the sound, frees every clip and the audio device. Later calls do
+    // nothing.
+    void Close();
+
+    bool HasDevice() const;
+    bool IsPlaying() const;
+    SoundSource LastStarted() const;
+
+private:
+    struct CachedClip {
+        QByteArray wave;  // held so that its address cannot be reused by another buffer
+        Mix_Chunk* chunk; // null when the buffer could not be decoded
+    };
+
+    Mix_Chunk* ClipFor(const QByteArray& wave);
+    void StopCurrent();
+    bool Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
+               std::unique_lock<std::mutex>& lock);
+    void StartDefaultSound(bool waitForEnd, std::unique_lock<std::mutex>& lock);
+    void WaitForEnd(std::chrono::milliseconds length, std::unique_lock<std::mutex>& lock);
+    std::chrono::milliseconds LengthOf(const Mix_Chunk* chunk) const;
+
+    // Everything below belongs to whichever thread holds mutex_.
+    mutable std::mutex mutex_;
+    std::condition_variable closed_; // wakes a waiting play call when Close runs
+    bool open_ = false;
+    int bytesPerSecond_ = 0;
+    std::uint64_t startCount_ = 0; // tells a waiting call that another sound has replaced its own
+    SoundSource lastStarted_ = SoundSource::None;
+    std::vector<CachedClip> clips_;
+    Mix_Chunk* beeps_[3] = {};       // Default, Exclamation, Information
+    Mix_Chunk* fileChunk_ = nullptr; // the file last started, freed when the next sound starts
+};

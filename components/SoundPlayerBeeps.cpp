@@ -1,0 +1,77 @@
+#include "components/SoundPlayerBeeps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int BeepRate = 22050;
+
+void AppendLe(QByteArray& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+struct Note {
+    double frequency; // Hz
+    int lengthMs;
+    double volume; // 0 to 1 of full scale
+};
+
+// Each note starts at once and dies away, like a struck bell; a short fade-in
+// avoids a click at its start.
+void AppendNote(std::vector<std::uint8_t>& samples, const Note& note) {
+    const int count = BeepRate * note.lengthMs / 1000;
+    const int attack = BeepRate / 500;
+    for (int i = 0; i < count; ++i) {
+        const double t = static_cast<double>(i) / BeepRate;
+        const double envelope =
+            std::min(1.0, static_cast<double>(i) / attack) * std::exp(-4.0 * i / count);
+        const double value =
+            note.volume * envelope * std::sin(2 * std::numbers::pi * note.frequency * t);
+        samples.push_back(static_cast<std::uint8_t>(std::lround(128 + 127 * value)));
+    }
+}
+
+} // namespace
+
+QByteArray MonoWave8(const std::vector<std::uint8_t>& samples, int sampleRate) {
+    const auto dataSize = static_cast<std::uint32_t>(samples.size());
+    const std::uint32_t pad = dataSize % 2; // chunks of a RIFF file start at even offsets
+    QByteArray wave;
+    wave.reserve(44 + static_cast<qsizetype>(dataSize + pad));
+    wave.append("RIFF");
+    AppendLe(wave, 36 + dataSize + pad, 4);
+    wave.append("WAVEfmt ");
+    AppendLe(wave, 16, 4);                                     // size of the format block
+    AppendLe(wave, 1, 2);                                      // PCM
+    AppendLe(wave, 1, 2);                                      // one channel
+    AppendLe(wave, static_cast<std::uint32_t>(sampleRate), 4); // frames per second
+    AppendLe(wave, static_cast<std::uint32_t>(sampleRate), 4); // bytes per second
+    AppendLe(wave, 1, 2);                                      // bytes per frame
+    AppendLe(wave, 8, 2);                                      // bits per sample
+    wave.append("data");
+    AppendLe(wave, dataSize, 4);
+    wave.append(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(dataSize));
+    if (pad) wave.append('\0');
+    return wave;
+}
+
+QByteArray BeepWave(MessageSound kind) {
+    std::vector<std::uint8_t> samples;
+    switch (kind) {
+    case MessageSound::Exclamation: // two falling notes: something needs attention
+        AppendNote(samples, {880, 110, 0.6});
+        AppendNote(samples, {660, 160, 0.6});
+        break;
+    case MessageSound::Information: // two rising, softer notes
+        AppendNote(samples, {1320, 80, 0.4});
+        AppendNote(samples, {1760, 120, 0.4});
+        break;
+    default: // one plain tone
+        AppendNote(samples, {750, 180, 0.5});
+        break;
+    }
+    return MonoWave8(samples, BeepRate);
+}

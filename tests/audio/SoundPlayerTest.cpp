@@ -1,0 +1,179 @@
+#include "components/SoundPlayer.h"
+#include "audio/AudioTestSupport.h"
+#include "components/SdlSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+using namespace std::chrono;
+
+namespace {
+
+// Runs with SDL's dummy audio driver, which plays in real time without a sound
+// card. Time bounds are loose: only a wait that is far too short or far too long
+// is a fault.
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void SetUp() override { ASSERT_TRUE(player.HasDevice()) << "needs SDL_AUDIODRIVER=dummy"; }
+
+    std::string WriteFile(const QString& name, const QByteArray& content) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName().toStdString();
+    }
+
+    // Waits, without any time bound of its own, until the channel falls silent.
+    void WaitUntilSilent() {
+        const auto giveUp = steady_clock::now() + seconds(5);
+        while (player.IsPlaying() && steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(milliseconds(5));
+    }
+
+    QTemporaryDir folder;
+    SdlSession session;
+    SoundPlayer player{session};
+};
+
+TEST_F(SoundPlayerTest, WaitingForTheEndBlocksForTheClipsLength) {
+    struct Case {
+        const char* name;
+        int sampleRate;
+        int lengthMs;
+        bool fromFile;
+    } cases[] = {
+        {"11025 Hz clip from memory", 11025, 1000, false},
+        {"22050 Hz clip from memory", 22050, 600, false},
+        {"22050 Hz clip from a file", 22050, 800, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray wave = ToneWave(c.sampleRate, c.lengthMs);
+        const std::string path = WriteFile("clip.wav", wave);
+        const milliseconds waited = TimeOf([&] {
+            if (c.fromFile)
+                player.PlayFile(path, true);
+            else
+                player.PlayMemory(wave, true);
+        });
+        EXPECT_GE(waited.count(), c.lengthMs * 7 / 10);
+        EXPECT_LT(waited, seconds(5));
+        EXPECT_FALSE(player.IsPlaying());
+        EXPECT_EQ(player.LastStarted(), c.fromFile ? SoundSource::File : SoundSource::Memory);
+    }
+}
+
+TEST_F(SoundPlayerTest, PlayingWithoutWaitingReturnsWhileTheClipPlaysOn) {
+    const QByteArray wave = ToneWave(22050, 1000);
+    const std::string path = WriteFile("clip.wav", wave);
+    for (bool fromFile : {false, true}) {
+        SCOPED_TRACE(fromFile ? "file" : "memory");
+        const milliseconds took = TimeOf([&] {
+            if (fromFile)
+                player.PlayFile(path, false);
+            else
+                player.PlayMemory(wave, false);
+        });
+        EXPECT_LT(took, milliseconds(500));
+        EXPECT_TRUE(player.IsPlaying());
+    }
+}
+
+TEST_F(SoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
+    const QByteArray longClip = ToneWave(22050, 3000);
+    const QByteArray shortClip = ToneWave(11025, 100);
+    player.PlayMemory(longClip, false);
+    // Were the long clip still playing, the channel would stay busy for seconds.
+    const milliseconds waited = TimeOf([&] { player.PlayMemory(shortClip, true); });
+    EXPECT_LT(waited, milliseconds(2000));
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, ASoundThatCannotBePlayedGivesTheDefaultSound) {
+    const std::string textFile = WriteFile("notes.wav", "this is not a sound\n");
+    const std::string truncated = WriteFile("cut.wav", ToneWave(22050, 500).left(30));
+    struct Case {
+        const char* name;
+        std::string path;
+    } cases[] = {
+        {"missing file", folder.filePath("gone.wav").toStdString()},
+        {"text file named .wav", textFile},
+        {"truncated WAVE header", truncated},
+        {"empty name", ""},
+        {"a folder", folder.path().toStdString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        player.PlayFile(c.path, false);
+        EXPECT_EQ(player.LastStarted(), SoundSource::DefaultBeep);
+        EXPECT_TRUE(player.IsPlaying());
+        // Waiting applies to the default sound in its place.
+        player.PlayFile(c.path, true);
+        EXPECT_EQ(player.LastStarted(), SoundSource::DefaultBeep);
+        EXPECT_FALSE(player.IsPlaying());
+    }
+    player.PlayMemory(QByteArray("RIFF0000WAVEjunk"), false);
+    EXPECT_EQ(player.LastStarted(), SoundSource::DefaultBeep);
+    EXPECT_TRUE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, MessageSoundsPlayTheirOwnClipWithoutWaiting) {
+    const QByteArray longClip = ToneWave(22050, 3000);
+    const struct {
+        MessageSound kind;
+        SoundSource played;
+    } cases[] = {
+        {MessageSound::Default, SoundSource::DefaultBeep},
+        {MessageSound::Exclamation, SoundSource::ExclamationBeep},
+        {MessageSound::Information, SoundSource::InformationBeep},
+        {static_cast<MessageSound>(16), SoundSource::DefaultBeep},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        player.PlayMemory(longClip, false);
+        player.Beep(c.kind);
+        EXPECT_EQ(player.LastStarted(), c.played);
+        EXPECT_TRUE(player.IsPlaying());
+        // A message sound is short and replaces the long clip.
+        const milliseconds silentAfter = TimeOf([&] { WaitUntilSilent(); });
+        EXPECT_LT(silentAfter, milliseconds(2000));
+    }
+}
+
+TEST_F(SoundPlayerTest, ABufferFreedAndReplacedIsNotMistakenForTheOldOne) {
+    // Two clips of the same byte size, a tenth and a half of a second long. The
+    // second buffer is allocated right after the first is freed, so it is likely
+    // to get the first one's address.
+    const QByteArray secondContent = ToneWave(4410, 500);
+    auto first = std::make_unique<QByteArray>(ToneWave(22050, 100));
+    ASSERT_EQ(first->size(), secondContent.size());
+    player.PlayMemory(*first, true);
+    first.reset();
+    const QByteArray second(secondContent.constData(), secondContent.size());
+    const milliseconds waited = TimeOf([&] { player.PlayMemory(second, true); });
+    EXPECT_GE(waited.count(), 350);
+}
+
+TEST_F(SoundPlayerTest, CloseEndsAWaitUnderWayAndSilencesLaterCalls) {
+    const QByteArray longClip = ToneWave(22050, 3000);
+    milliseconds waited{};
+    std::thread engine([&] { waited = TimeOf([&] { player.PlayMemory(longClip, true); }); });
+    const auto giveUp = steady_clock::now() + seconds(5);
+    while (!player.IsPlaying() && steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(milliseconds(5));
+    player.Close();
+    engine.join();
+    EXPECT_LT(waited, milliseconds(2500));
+    EXPECT_FALSE(player.HasDevice());
+    EXPECT_LT(TimeOf([&] { player.PlayMemory(longClip, true); }), milliseconds(500));
+    player.Beep(MessageSound::Default);
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+} // namespace

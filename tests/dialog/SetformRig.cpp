@@ -1,0 +1,104 @@
+#include "SetformRig.h"
+
+#include "components/MessageBeep.h"
+#include "settings/SettingsIO.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
+    store = std::make_unique<SettingsStore>(dir_.filePath("Brimal.conf"));
+    SaveSettings(*store, settings);
+    SetMessageBeeper([this](unsigned type) { beeps.push_back(type); });
+    form = new TSetform(nullptr, settings, *store);
+    form->show();
+    // Without a window manager (Xvfb) nothing activates a new window by itself.
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+}
+
+SetformRig::~SetformRig() {
+    delete form.data();
+    SetMessageBeeper(nullptr);
+    TSetform::SetSoundFileChooser(nullptr);
+}
+
+QByteArray SetformRig::StoreText() const {
+    QFile file(dir_.filePath("Brimal.conf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string SetformRig::StoreEntries() const {
+    std::string entries;
+    QByteArray section;
+    for (const QByteArray& rawLine : StoreText().split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('['))
+            section = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty())
+            entries += (section + '/' + line + '\n').toStdString();
+    }
+    return entries;
+}
+
+bool SetformRig::Freed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return form.isNull();
+}
+
+QImage SetformRig::Grab(QWidget* widget) const {
+    const QPoint at = widget->mapTo(form, QPoint(0, 0));
+    return form->screen()
+        ->grabWindow(form->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+MessageAnswerer::MessageAnswerer() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Answer);
+    timer_.start();
+}
+
+void MessageAnswerer::Answer() {
+    auto* message = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!message || qobject_cast<TSetform*>(message)) return;
+    timer_.stop();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(message));
+    const auto* label = message->findChild<QLabel*>("Message");
+    texts.append(label ? label->text() : QString());
+    // Sent to the message's own button, so that a message that failed to
+    // come to the front cannot pass the key to the dialog behind it.
+    QTest::keyClick(message->focusWidget() ? message->focusWidget() : message, Qt::Key_Return);
+    if (message->isVisible()) {
+        ADD_FAILURE() << "Enter did not close the message";
+        message->done(0);
+    }
+    timer_.start();
+}
+
+std::string Describe(const TGameSettings& settings) {
+    std::ostringstream out;
+    out << "WellWidth " << settings.WellWidth << "\nWellHeight " << settings.WellHeight
+        << "\nRowWait " << settings.RowWait << "\nShowNext " << settings.ShowNext
+        << "\nFixedColors " << settings.FixedColors << "\nPreFill " << settings.PreFill
+        << "\nPreFillPieces " << settings.PreFillPieces << "\nKeyActions";
+    for (int n = 1; n <= 9; ++n)
+        out << ' ' << settings.KeyActions[n];
+    out << "\nSoundOn " << settings.SoundOn;
+    for (int n = 1; n <= 3; ++n)
+        out << "\nSoundFiles[" << n << "] \"" << settings.SoundFiles[n] << '"';
+    out << "\nRatioOn " << settings.RatioOn << "\nRatios";
+    for (int n = 1; n <= 7; ++n)
+        out << ' ' << settings.Ratios[n];
+    out << '\n';
+    return out.str();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/GameSettings.h"
+#include "settings/Brimalf3.h"
+#include "settings/SettingsStore.h"
+
+#include "components/QtPrinters.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QSize>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A settings dialog shown over settings of the test's choice, with its own
+// store file (written from those settings first) and the beeps recorded.
+class SetformRig {
+public:
+    explicit SetformRig(const TGameSettings& initial = {});
+    ~SetformRig();
+
+    TGameSettings settings;
+    std::unique_ptr<SettingsStore> store;
+    QPointer<TSetform> form;
+    std::vector<unsigned> beeps;
+
+    QByteArray StoreText() const;
+    // The store as "Section/ident=value" lines in file order.
+    std::string StoreEntries() const;
+    QString FilePath(const QString& name) const { return dir_.filePath(name); }
+
+    template <class Widget> Widget* Find(const char* name) const {
+        return form ? form->findChild<Widget*>(name) : nullptr;
+    }
+    // Lets deferred deletions run; true when the dialog has freed itself.
+    bool Freed();
+    // What the screen shows of a widget of the dialog right now.
+    QImage Grab(QWidget* widget) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Answers every message box that comes up while it lives with Enter, once it
+// is active, and keeps what each said.
+class MessageAnswerer : public QObject {
+public:
+    MessageAnswerer();
+    QStringList texts;
+
+private:
+    void Answer();
+    QTimer timer_;
+};
+
+// Every field of the record, one per line, so that two records compare as text.
+std::string Describe(const TGameSettings& settings);
+
+inline void PrintTo(const QSize& size, std::ostream* os) {
+    *os << size.width() << 'x' << size.height();
+}

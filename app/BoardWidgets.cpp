@@ -53,7 +53,8 @@ BevelBox::BevelBox(QWidget* parent) : QWidget(parent) {
 
 void BevelBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    // right() and bottom() are the last pixel column and row.
+    const QRect r = rect();
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

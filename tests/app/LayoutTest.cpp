@@ -122,6 +122,30 @@ TEST_F(LayoutTest, FontsAreTheStandInsAtTheirPixelHeights) {
     }
 }
 
+TEST_F(LayoutTest, TheBevelIsALoweredBoxAlongTheEdgesOfTheClientArea) {
+    Open();
+    const QImage bevel = window->Bevel1->grab().toImage();
+    const QPalette& palette = window->Bevel1->palette();
+    const QRgb dark = palette.color(QPalette::Dark).rgb();
+    const QRgb light = palette.color(QPalette::Light).rgb();
+    const int right = bevel.width() - 1;
+    const int bottom = bevel.height() - 1;
+    struct Case {
+        const char* edge;
+        QPoint at;
+        QRgb colour;
+    };
+    const Case cases[] = {
+        {"top", {right / 2, 0}, dark},
+        {"left", {0, bottom / 2}, dark},
+        {"bottom", {right / 2, bottom}, light},
+        {"right", {right, bottom / 2}, light},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(QColor(bevel.pixel(c.at)).name(), QColor(c.colour).name()) << c.edge;
+    }
+}
+
 TEST_F(LayoutTest, EveryDigitOfTheCountersFitsInsideItsBox) {
     Open();
     for (QLineEdit* counter : {window->Score, window->Kazu, window->Line4}) {

@@ -115,6 +115,18 @@ TEST_F(LifecycleTest, ClosingDuringAGameStopsItWithoutAQuestion) {
     EXPECT_EQ(window->GG->grab().toImage(), before);
 }
 
+TEST_F(LifecycleTest, WhatTheEngineLeftForTheWindowIsDroppedAfterTheClose) {
+    Open();
+    window->GameGameClick();
+    // The game has started on the engine thread; its title, counters and
+    // drawing are still queued for the window when the window closes.
+    window->RunOnEngine([](Engine&) {});
+    window->close();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Title(), IdleTitle);
+}
+
 TEST_F(LifecycleTest, ASignalWhileTheGameOverMessageIsUpClosesBoth) {
     Open();
     window->GameSettings().SoundOn = false;

@@ -5,7 +5,8 @@
 # the game menu. Checks the title at each step, the game-over message window
 # and the position saved at the end, and keeps screenshots of the idle window,
 # the game in progress, the paused game and the game-over message in
-# $BRIMAL_SCREENSHOTS (a new temporary folder when unset).
+# $BRIMAL_SCREENSHOTS (when unset, in a temporary folder that is kept only if
+# the run fails).
 #
 # Usage: xvfb_game_run.sh path/to/Brimal
 set -euo pipefail
@@ -15,13 +16,18 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-shots=${BRIMAL_SCREENSHOTS:-$(mktemp -d)}
-mkdir -p "$shots"
 work=$(mktemp -d)
+shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
+mkdir -p "$shots"
 pid=""
+passed=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
+    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
+        rm -rf "$work"
+    else
+        echo "screenshots and the program's stderr kept in $work" >&2
+    fi
 }
 trap cleanup EXIT
 
@@ -92,4 +98,5 @@ wait_until 10 bash -c "! kill -0 $pid" || fail "the quit command did not end the
 wait "$pid" || fail "the program ended with status $?"
 pid=""
 grep -q '^Top=' "$store" && grep -q '^Left=' "$store" || fail "the window position was not saved"
-echo "screenshots in $shots"
+passed=1
+if [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then echo "screenshots in $shots"; fi

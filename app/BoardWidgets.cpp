@@ -1,8 +1,29 @@
 #include "app/BoardWidgets.h"
 
 #include <QPainter>
+#include <chrono>
+#include <cstdio>
 
 #include "app/BoardSurface.h"
+
+namespace {
+
+// With BRIMAL_STARTUP_PROBE set, the first paint of the well writes the wall
+// clock in microseconds to stderr, for measuring the time from the program's
+// start to its first picture.
+void ProbeFirstPaint() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    if (!qEnvironmentVariableIsSet("BRIMAL_STARTUP_PROBE")) return;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(
+        stderr, "first-paint-us %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    std::fflush(stderr);
+}
+
+} // namespace
 
 WellView::WellView(const BoardSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
@@ -12,6 +33,7 @@ WellView::WellView(const BoardSurface& surface, QWidget* parent)
 void WellView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     surface_.PaintWell(painter, QPoint(0, 0));
+    ProbeFirstPaint();
 }
 
 PreviewView::PreviewView(const BoardSurface& surface, QWidget* parent)
@@ -31,7 +53,8 @@ BevelBox::BevelBox(QWidget* parent) : QWidget(parent) {
 
 void BevelBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    // right() and bottom() are the last pixel column and row.
+    const QRect r = rect();
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +56,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
     return label;
 }
 
-}  // namespace
+} // namespace
 
 TBrimalM::TBrimalM(QWidget* parent) : QMainWindow(parent) {
     BrimalM = this;
@@ -122,7 +123,8 @@ void TBrimalM::FormCreate() {
 
     // 4. Joystick 1, polled every 15 ms, reporting to the input hook.
     Sdl = std::make_unique<SdlSession>();
-    Joy = std::make_unique<Joystick>(*Sdl, [this](const JoystickReport& r) { OnJoystickReport(r); });
+    Joy =
+        std::make_unique<Joystick>(*Sdl, [this](const JoystickReport& r) { OnJoystickReport(r); });
 
     // 5 to 7. The store, the window position at the design size, the settings.
     SettingsStore_ = std::make_unique<SettingsStore>();
@@ -130,8 +132,8 @@ void TBrimalM::FormCreate() {
     adjustSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const WindowPosition position =
-        LoadSettings(*SettingsStore_, Settings, screen ? screen->geometry().size() : QSize(1024, 768),
-                     frameGeometry().size());
+        LoadSettings(*SettingsStore_, Settings,
+                     screen ? screen->geometry().size() : QSize(1024, 768), frameGeometry().size());
     move(position.Left, position.Top);
 
     // The engine, its thread and the fall clock. Ticks come on the timer's
@@ -148,13 +150,15 @@ void TBrimalM::FormCreate() {
     // runs with the board's reset below, before it).
     ApplySoundFileFallback(Settings);
     std::array<QByteArray, 4> clips;
-    for (int slot = 1; slot <= 3; ++slot) clips[slot] = Resources::SoundClip(slot);
+    for (int slot = 1; slot <= 3; ++slot)
+        clips[slot] = Resources::SoundClip(slot);
     Sound = std::make_unique<SoundPlayer>(*Sdl);
     SetMessageBeeper([this](unsigned type) {
         if (Sound) Sound->Beep(static_cast<MessageSound>(type));
     });
     std::array<QImage, 8> cellImages;
-    for (int code = 0; code <= 7; ++code) cellImages[code] = Resources::CellImage(code);
+    for (int code = 0; code <= 7; ++code)
+        cellImages[code] = Resources::CellImage(code);
     Surface = std::make_unique<BoardSurface>(std::move(cellImages));
 
     GG = new WellView(*Surface, Client);
@@ -163,11 +167,11 @@ void TBrimalM::FormCreate() {
     NG->setGeometry(0, 14, 48, 48);
     Bevel1->lower();
 
-    Host = std::make_unique<WindowHost>(this, static_cast<BoardWindow&>(*this), *Surface, *Timer1, *Thread, Sound.get(),
-                                        std::move(clips));
-    Game = std::make_unique<Engine>(
-        *Host, Settings,
-        EngineTexts{StringTable::LoadStr(StringTable::IdleTitle), StringTable::LoadStr(StringTable::GameOverText)});
+    Host = std::make_unique<WindowHost>(this, static_cast<BoardWindow&>(*this), *Surface, *Timer1,
+                                        *Thread, Sound.get(), std::move(clips));
+    Game = std::make_unique<Engine>(*Host, Settings,
+                                    EngineTexts{StringTable::LoadStr(StringTable::IdleTitle),
+                                                StringTable::LoadStr(StringTable::GameOverText)});
     Host->SetPlayingTitle(Game->PlayingTitle());
 
     // 8 and 12: a fresh kind for the first piece, then the empty board of the
@@ -201,8 +205,20 @@ void TBrimalM::closeEvent(QCloseEvent* event) {
 void TBrimalM::FormClose() {
     if (Closed) return;
     Closed = true;
-    // 1. Stop the engine (the step under way ends with its waits cut short;
-    // nothing queued runs) and the fall clock.
+    // A message or the settings dialog still up would keep the program
+    // running after its window has closed (a close by signal or at the end of
+    // the session may come while one is up): it goes, as if cancelled.
+    for (QDialog* dialog : findChildren<QDialog*>()) {
+        if (dialog->isVisible()) dialog->reject();
+    }
+    // So would an open menu.
+    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i) {
+        QApplication::activePopupWidget()->close();
+    }
+    // 1. Stop the engine and the fall clock. A sound the engine waits for is
+    // cut short first; the step under way then ends with its waits cut
+    // short, and nothing queued runs.
+    if (Sound) Sound->Close();
     if (Thread) Thread->Stop();
     if (Timer1) Timer1->SetEnabled(false);
     qApp->removeEventFilter(this);
@@ -211,10 +227,10 @@ void TBrimalM::FormClose() {
     if (SettingsStore_) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     // 3. The joystick.
     if (Joy) Joy->Release();
-    // 4. The store, the sound clips and the images. The engine and its host
-    // go with them; the widgets that show the surface are hidden first.
+    // 4. The store; the clips went with the sound above. The engine, its
+    // host, the clock and the thread go too. The board surface stays until
+    // the window is destroyed, as the well and preview boxes paint from it.
     SettingsStore_.reset();
-    if (Sound) Sound->Close();
     Game.reset();
     Host.reset();
     Timer1.reset();

@@ -56,6 +56,8 @@ public:
     void RunOnEngine(const std::function<void(Engine&)>& operation);
     // Whether a game is in active play: the playing title and Timer1 on.
     bool InActivePlay() const;
+    // Whether the fall clock Timer1 is switched on.
+    bool Timer1Enabled() const;
 
     // Menu items, by their names.
     QAction* GameGame = nullptr;
@@ -96,6 +98,7 @@ private:
     void OnJoystickReport(const JoystickReport& report);
     void DispatchAction(int code);
     void MinimiseApplication();
+    void CarryOutSetupCommand(QAction* sender);
     void ShowAbout();
     void ShowSettingsDialog();
     void PostToEngine(std::function<void(Engine&)> operation);
@@ -114,7 +117,7 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<SoundPlayer> Sound;
     std::unique_ptr<Joystick> Joy;
-    int JoyRepeat = 0;  // the joystick's auto-repeat state
+    int JoyRepeat = 0; // the joystick's auto-repeat state
     std::unique_ptr<BoardSurface> Surface;
     std::unique_ptr<EngineThread> Thread;
     std::unique_ptr<FallClock> Timer1;
@@ -122,7 +125,7 @@ private:
     std::unique_ptr<Engine> Game;
     QString IdleTitle;
     QWidget* Client = nullptr;
-    bool Closed = false;  // the close sequence has run: nothing may be used any more
+    bool Closed = false; // the close sequence has run: nothing may be used any more
 };
 
 // The one main window of the program, while it exists.

@@ -28,7 +28,7 @@ QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortc
     return action;
 }
 
-}  // namespace
+} // namespace
 
 void TBrimalM::CreateMenus() {
     // All shortcuts are single keys without modifiers; items are never
@@ -65,6 +65,10 @@ void TBrimalM::RunOnEngine(const std::function<void(Engine&)>& operation) {
     Thread->PostAndWait([this, &operation] { operation(*Game); });
 }
 
+bool TBrimalM::Timer1Enabled() const {
+    return !Closed && Timer1->Enabled();
+}
+
 void TBrimalM::GameGameClick() {
     PostToEngine([](Engine& game) { game.GameGameClick(); });
 }
@@ -77,7 +81,9 @@ void TBrimalM::GamePauseClick() {
     PostToEngine([](Engine& game) { game.GamePauseClick(); });
 }
 
-void TBrimalM::Exit1Click() { close(); }
+void TBrimalM::Exit1Click() {
+    close();
+}
 
 void TBrimalM::AppOnActivate() {
     PostToEngine([](Engine& game) { game.AppOnActivate(); });
@@ -91,21 +97,26 @@ void TBrimalM::MemuSetupClick(QAction* sender) {
     // The state is the engine's: ask it in turn with the other operations, so
     // that a Start still queued counts; then carry the command out here.
     PostToEngine([this, sender](Engine& game) {
-        if (!game.IsIdle()) return;  // ignored while playing or paused
+        if (!game.IsIdle()) return; // ignored while playing or paused
         QMetaObject::invokeMethod(
-            this,
-            [this, sender] {
-                if (Closed) return;
-                if (sender == MenuAbout) {
-                    ShowAbout();
-                } else if (sender == MenuHelp) {
-                    ShellOpen("Brimal.txt");
-                } else {
-                    ShowSettingsDialog();
-                }
-            },
-            Qt::QueuedConnection);
+            this, [this, sender] { CarryOutSetupCommand(sender); }, Qt::QueuedConnection);
     });
+}
+
+void TBrimalM::CarryOutSetupCommand(QAction* sender) {
+    // A Start may have been queued after the engine said idle. Asked again
+    // from here, the answer holds until the command is done: while its dialog
+    // is up, the window takes no commands.
+    bool idle = false;
+    RunOnEngine([&idle](Engine& game) { idle = game.IsIdle(); });
+    if (!idle) return;
+    if (sender == MenuAbout) {
+        ShowAbout();
+    } else if (sender == MenuHelp) {
+        ShellOpen("Brimal.txt");
+    } else {
+        ShowSettingsDialog();
+    }
 }
 
 void TBrimalM::ShowAbout() {
@@ -166,6 +177,8 @@ void TBrimalM::ShowCounter(Counter which, const QString& text) {
     if (Closed) return;
     QLineEdit* box = which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
     box->setText(text);
+    // A number longer than the box shows its leading digits, not its last.
+    box->setCursorPosition(0);
     box->repaint();
 }
 

@@ -10,29 +10,30 @@
 #include "components/SoundPlayer.h"
 #include "engine/Catalogue.h"
 
-WindowHost::WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface,
-                       FallClock& clock, EngineThread& thread, SoundPlayer* sound,
-                       std::array<QByteArray, 4> clips)
+WindowHost::WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
+                       EngineThread& thread, SoundPlayer* sound, std::array<QByteArray, 4> clips)
     : window_(window), board_(board), surface_(surface), clock_(clock), thread_(thread),
       sound_(sound), clips_(std::move(clips)) {}
 
 template <typename F> void WindowHost::Post(F&& call) {
     if (!window_) return;
-    QMetaObject::invokeMethod(window_, std::forward<F>(call), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window_, [board = &board_, call = std::forward<F>(call)] { call(*board); },
+        Qt::QueuedConnection);
 }
 
 void WindowHost::RequestWellRepaint() {
     // One repaint request at a time: a burst of cells costs one repaint.
-    if (wellRepaintPending_.exchange(true)) return;
-    Post([this] {
-        wellRepaintPending_.store(false);
-        board_.RepaintWell();
+    if (wellRepaintPending_->exchange(true)) return;
+    Post([pending = wellRepaintPending_](BoardWindow& board) {
+        pending->store(false);
+        board.RepaintWell();
     });
 }
 
 void WindowHost::LayoutBoard(int width, int height) {
     surface_.Resize(width, height);
-    Post([this, width, height] { board_.ApplyLayout(width, height); });
+    Post([width, height](BoardWindow& board) { board.ApplyLayout(width, height); });
     RequestWellRepaint();
 }
 
@@ -48,29 +49,43 @@ void WindowHost::FillWellBlack() {
 
 void WindowHost::DrawPreview(int shape) {
     surface_.DrawPreviewPicture(PreviewPatterns[shape]);
-    Post([this] { board_.RepaintPreview(); });
+    Post([](BoardWindow& board) { board.RepaintPreview(); });
 }
 
 void WindowHost::ClearPreview() {
     surface_.DrawPreviewPicture(PreviewPicture{});
-    Post([this] { board_.RepaintPreview(); });
+    Post([](BoardWindow& board) { board.RepaintPreview(); });
 }
 
 void WindowHost::ShowCounter(Counter which, const std::string& text) {
-    Post([this, which, text = QString::fromStdString(text)] { board_.ShowCounter(which, text); });
+    Post([which, text = QString::fromStdString(text)](BoardWindow& board) {
+        board.ShowCounter(which, text);
+    });
 }
 
 void WindowHost::SetCaption(const std::string& caption) {
     captionIsPlaying_.store(caption == playingTitle_);
-    Post([this, caption = QString::fromStdString(caption)] { board_.ShowCaption(caption); });
+    Post([caption = QString::fromStdString(caption)](BoardWindow& board) {
+        board.ShowCaption(caption);
+    });
 }
 
-void WindowHost::SetTimerEnabled(bool enabled) { clock_.SetEnabled(enabled); }
-bool WindowHost::TimerEnabled() const { return clock_.Enabled(); }
-void WindowHost::SetTimerInterval(int milliseconds) { clock_.SetInterval(milliseconds); }
-int WindowHost::TimerInterval() const { return clock_.Interval(); }
+void WindowHost::SetTimerEnabled(bool enabled) {
+    clock_.SetEnabled(enabled);
+}
+bool WindowHost::TimerEnabled() const {
+    return clock_.Enabled();
+}
+void WindowHost::SetTimerInterval(int milliseconds) {
+    clock_.SetInterval(milliseconds);
+}
+int WindowHost::TimerInterval() const {
+    return clock_.Interval();
+}
 
-void WindowHost::Wait(int milliseconds) { thread_.Sleep(milliseconds); }
+void WindowHost::Wait(int milliseconds) {
+    thread_.Sleep(milliseconds);
+}
 
 void WindowHost::PlayClip(int slot, bool waitForEnd) {
     if (sound_ && slot >= 1 && slot <= 3) sound_->PlayMemory(clips_[slot], waitForEnd);
@@ -81,17 +96,20 @@ void WindowHost::PlayFile(const std::string& path, bool waitForEnd) {
 }
 
 void WindowHost::Beep(BeepKind kind) {
-    if (sound_) sound_->Beep(kind == BeepKind::Information ? MessageSound::Information : MessageSound::Exclamation);
+    if (sound_)
+        sound_->Beep(kind == BeepKind::Information ? MessageSound::Information
+                                                   : MessageSound::Exclamation);
 }
 
 void WindowHost::ShowMessage(const std::string& text) {
-    Post([this, text = QString::fromStdString(text)] { board_.ShowGameOver(text); });
+    Post([text = QString::fromStdString(text)](BoardWindow& board) { board.ShowGameOver(text); });
 }
 
 void WindowHost::MovePointer(int clientX, int clientY) {
-    Post([this, clientX, clientY] { board_.MovePointerTo(clientX, clientY); });
+    Post([clientX, clientY](BoardWindow& board) { board.MovePointerTo(clientX, clientY); });
 }
 
 std::uint32_t WindowHost::MillisecondsSinceMidnightUtc() {
-    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+    return static_cast<std::uint32_t>(
+        QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }

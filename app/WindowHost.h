@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "engine/EngineHost.h"
@@ -62,6 +63,9 @@ public:
     std::uint32_t MillisecondsSinceMidnightUtc() override;
 
 private:
+    // Queues `call(board)` for the user-interface thread. The queued call holds
+    // the window, never the host: the host goes at close while calls for a
+    // window that is still there may be waiting.
     template <typename F> void Post(F&& call);
     void RequestWellRepaint();
 
@@ -70,9 +74,11 @@ private:
     BoardSurface& surface_;
     FallClock& clock_;
     EngineThread& thread_;
-    SoundPlayer* sound_;  // null: silent
+    SoundPlayer* sound_; // null: silent
     std::array<QByteArray, 4> clips_;
     std::string playingTitle_;
     std::atomic<bool> captionIsPlaying_{false};
-    std::atomic<bool> wellRepaintPending_{false};
+    // Shared with the queued repaint, which may run after the host has gone.
+    std::shared_ptr<std::atomic<bool>> wellRepaintPending_ =
+        std::make_shared<std::atomic<bool>>(false);
 };

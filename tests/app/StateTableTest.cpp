@@ -1,0 +1,217 @@
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "components/MessageBeep.h"
+#include "components/ShellOpen.h"
+#include "engine/Engine.h"
+#include "resources/Resources.h"
+#include "resources/StringTable.h"
+
+namespace {
+
+enum class State { Idle, Playing, Paused };
+
+const char* Name(State state) {
+    return state == State::Idle ? "Idle" : state == State::Playing ? "Playing" : "Paused";
+}
+
+// A settled block in the bottom-left corner, away from where pieces fall:
+// it stays until the board is reset.
+constexpr int MarkerCode = 7;
+
+class StateTableTest : public WindowTest {
+protected:
+    // From any state to `state`, with the marker block in the well.
+    void Enter(State state) {
+        window->GameStopClick();
+        Sync();
+        if (state != State::Idle) StartGame();
+        if (state == State::Paused) PauseGame();
+        window->RunOnEngine([](Engine& game) {
+            game.TheWell.SetCell(0, game.TheWell.Height() - 1, MarkerCode);
+            game.FormPaint();
+        });
+        Sync();
+    }
+    bool MarkerKept() {
+        return Read<int>([](Engine& game) {
+                   return game.TheWell.GetCell(0, game.TheWell.Height() - 1);
+               }) == MarkerCode;
+    }
+};
+
+TEST_F(StateTableTest, EachCommandAndActivationChangeActsAsTheTableSays) {
+    using Event = void (TBrimalM::*)();
+    struct Cell {
+        const char* event;
+        Event handler;
+        State from;
+        QString title; // afterwards
+        bool timer;    // Timer1 afterwards
+        bool boardKept;
+    };
+    const Cell cells[] = {
+        {"Start", &TBrimalM::GameGameClick, State::Idle, PlayingTitle, true, false},
+        {"Start", &TBrimalM::GameGameClick, State::Playing, PlayingTitle, true, true},
+        {"Start", &TBrimalM::GameGameClick, State::Paused, PlayingTitle, true, true},
+        {"Stop", &TBrimalM::GameStopClick, State::Idle, IdleTitle, false, false},
+        {"Stop", &TBrimalM::GameStopClick, State::Playing, IdleTitle, false, false},
+        {"Stop", &TBrimalM::GameStopClick, State::Paused, IdleTitle, false, false},
+        {"Pause", &TBrimalM::GamePauseClick, State::Idle, IdleTitle, false, true},
+        {"Pause", &TBrimalM::GamePauseClick, State::Playing, PausedTitle, false, true},
+        {"Pause", &TBrimalM::GamePauseClick, State::Paused, PlayingTitle, true, true},
+        {"Deactivate", &TBrimalM::AppOnDeactivate, State::Idle, IdleTitle, false, true},
+        {"Deactivate", &TBrimalM::AppOnDeactivate, State::Playing, PausedTitle, false, true},
+        {"Deactivate", &TBrimalM::AppOnDeactivate, State::Paused, PausedTitle, false, true},
+        {"Activate", &TBrimalM::AppOnActivate, State::Idle, IdleTitle, false, true},
+        {"Activate", &TBrimalM::AppOnActivate, State::Playing, PlayingTitle, true, true},
+        {"Activate", &TBrimalM::AppOnActivate, State::Paused, PausedTitle, false, true},
+    };
+    Open();
+    window->GameSettings().SoundOn = false;
+    for (const Cell& cell : cells) {
+        SCOPED_TRACE(std::string(cell.event) + " in " + Name(cell.from));
+        Enter(cell.from);
+        (window.get()->*cell.handler)();
+        Sync();
+        EXPECT_EQ(Title(), cell.title);
+        EXPECT_EQ(window->Timer1Enabled(), cell.timer);
+        EXPECT_EQ(MarkerKept(), cell.boardKept);
+    }
+}
+
+TEST_F(StateTableTest, LosingActivationPausesAndRegainingItLeavesTheGamePaused) {
+    Open();
+    StartGame();
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    Sync();
+    EXPECT_EQ(Title(), PausedTitle);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    Sync();
+    EXPECT_EQ(Title(), PausedTitle);
+    EXPECT_FALSE(window->Timer1Enabled());
+}
+
+TEST_F(StateTableTest, ARepaintShowsTheFallingPieceOnlyWhileAGameIsOn) {
+    const QRgb black = Resources::CellImage(0).pixel(8, 8);
+    const QRgb pieceColour = Resources::CellImage(3).pixel(8, 8);
+    const QRgb markerColour = Resources::CellImage(MarkerCode).pixel(8, 8);
+    Open();
+    const int bottom = window->GameSettings().WellHeight - 1;
+    for (State state : {State::Idle, State::Playing, State::Paused}) {
+        SCOPED_TRACE(Name(state));
+        Enter(state);
+        // The square (shape 1) over cells (0..1, 9..10); a tick may move it
+        // one row down meanwhile, which leaves (0, 10) covered.
+        window->RunOnEngine([](Engine& game) {
+            game.PieceShape = 1;
+            game.PieceColor = 3;
+            game.PieceX = 0;
+            game.PieceY = 10;
+            game.FormPaint();
+        });
+        Sync();
+        EXPECT_EQ(ShownCell(0, 10), state == State::Idle ? black : pieceColour);
+        EXPECT_EQ(ShownCell(0, bottom), markerColour);
+    }
+}
+
+TEST_F(StateTableTest, AfterAResumeThePieceFallsOnePeriodLaterFromWhereItWas) {
+    Open();
+    StartGame();
+    PauseGame();
+    const int pausedAt = PieceRow();
+    QTest::qWait(700); // longer than the period of 500 ms
+    EXPECT_EQ(PieceRow(), pausedAt) << "the piece fell while paused";
+
+    for (auto resume : {&TBrimalM::GamePauseClick, &TBrimalM::GameGameClick}) {
+        const int row = PieceRow();
+        QElapsedTimer sinceResume;
+        sinceResume.start();
+        (window.get()->*resume)();
+        // Queued right behind the resume: no tick can come in between.
+        EXPECT_EQ(PieceRow(), row) << "the piece moved at the resume itself";
+        Sync();
+        ASSERT_EQ(Title(), PlayingTitle);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return PieceRow() == row + 1; }, 5000));
+        // The first step comes a whole period after the resume, not when the
+        // period under way at the pause would have ended. (A lower bound: a
+        // busy machine only makes it later.)
+        EXPECT_GE(sinceResume.elapsed(), 450);
+        PauseGame();
+    }
+}
+
+TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
+    std::vector<QString> opened;
+    SetShellOpener([&opened](const QString& path) { opened.push_back(path); });
+    Open();
+    std::vector<unsigned> beeps;
+    SetMessageBeeper([&beeps](unsigned type) { beeps.push_back(type); });
+    QString aboutText = Resources::Text(StringTable::AboutText);
+    aboutText.replace("\r\n", "\n");
+
+    for (State state : {State::Idle, State::Playing, State::Paused}) {
+        for (QAction* item : {window->MemuSetup, window->MenuHelp, window->MenuAbout}) {
+            SCOPED_TRACE(std::string(Name(state)) + " " + item->text().toStdString());
+            Enter(state);
+            opened.clear();
+            beeps.clear();
+            QStringList texts;
+            DialogCatcher catcher([&texts](QDialog& dialog) {
+                const auto* message = dialog.findChild<QLabel*>("Message");
+                texts << (message ? message->text() : dialog.windowTitle());
+            });
+            item->trigger();
+            Sync();
+
+            const bool idle = state == State::Idle;
+            const QString title = idle                      ? IdleTitle
+                                  : state == State::Playing ? PlayingTitle
+                                                            : PausedTitle;
+            EXPECT_EQ(Title(), title);
+            if (item == window->MenuHelp) {
+                EXPECT_EQ(opened,
+                          idle
+                              ? std::vector<QString>{QDir::current().absoluteFilePath("Brimal.txt")}
+                              : std::vector<QString>{});
+                EXPECT_EQ(catcher.Count(), 0);
+            } else if (item == window->MenuAbout) {
+                EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});
+                EXPECT_EQ(beeps, idle ? std::vector<unsigned>{64} : std::vector<unsigned>{});
+            } else {
+                // The settings dialog resets the board when it has closed,
+                // whether confirmed or not.
+                EXPECT_EQ(MarkerKept(), !idle);
+                if (!idle) {
+                    EXPECT_EQ(catcher.Count(), 0);
+                }
+            }
+            EXPECT_TRUE(opened.empty() || item == window->MenuHelp);
+        }
+    }
+    SetShellOpener({});
+}
+
+TEST_F(StateTableTest, TheAboutMessageBeepsOnlyWhenSoundsAreOn) {
+    Open();
+    std::vector<unsigned> beeps;
+    SetMessageBeeper([&beeps](unsigned type) { beeps.push_back(type); });
+    for (bool soundOn : {true, false}) {
+        beeps.clear();
+        window->GameSettings().SoundOn = soundOn;
+        DialogCatcher catcher;
+        window->MemuSetupClick(window->MenuAbout);
+        Sync();
+        EXPECT_EQ(catcher.Count(), 1);
+        EXPECT_EQ(beeps, soundOn ? std::vector<unsigned>{64} : std::vector<unsigned>{}) << soundOn;
+    }
+}
+
+} // namespace

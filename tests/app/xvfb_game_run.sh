@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Plays one short game of the real program on an X server: starts it on a
+# small stored well, starts a game with G, pauses and resumes with P, lets the
+# pieces fall until the game is over, dismisses the message and quits through
+# the game menu. Checks the title at each step, the game-over message window
+# and the position saved at the end, and keeps screenshots of the idle window,
+# the game in progress, the paused game and the game-over message in
+# $BRIMAL_SCREENSHOTS (when unset, in a temporary folder that is kept only if
+# the run fails).
+#
+# Usage: xvfb_game_run.sh path/to/Brimal
+set -euo pipefail
+
+program=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
+mkdir -p "$shots"
+pid=""
+passed=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
+        rm -rf "$work"
+    else
+        echo "screenshots and the program's stderr kept in $work" >&2
+    fi
+}
+trap cleanup EXIT
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME/Kelvox" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+store=$XDG_CONFIG_HOME/Kelvox/Brimal.conf
+printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n' >"$store"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
+shoot() { import -window root "$shots/$1.png"; }
+
+cd "$(dirname "$program")"
+"$program" 2>"$work/stderr" &
+pid=$!
+
+wait_until 30 xdotool search --onlyvisible --name '^Brimal  $' || fail "no main window"
+wid=$(xdotool search --onlyvisible --name '^Brimal  $' | head -1)
+xdotool windowfocus --sync "$wid"
+sleep 0.5
+shoot 1-idle
+
+xdotool key g
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start a game"
+sleep 2
+shoot 2-playing
+
+xdotool key p
+wait_until 10 title_is "Brimal  -Pause-" || fail "P did not pause"
+sleep 0.3
+shoot 3-paused
+xdotool key p
+wait_until 10 title_is "Brimal  -Play-" || fail "P did not resume"
+
+# The pieces pile up in the middle of the six columns until one cannot enter.
+wait_until 240 xdotool search --onlyvisible --name '^Brimal$' || fail "no game-over message"
+message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+title_is "Brimal  " || fail "the title is not idle after the game over"
+sleep 0.5
+shoot 4-gameover
+
+xdotool windowfocus --sync "$message"
+xdotool key Return
+wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" || fail "the message did not close"
+
+# Quit through the game menu: Alt+G opens it, X is the quit command.
+xdotool windowfocus --sync "$wid"
+xdotool key alt+g
+sleep 0.5
+xdotool key x
+wait_until 10 bash -c "! kill -0 $pid" || fail "the quit command did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+pid=""
+grep -q '^Top=' "$store" && grep -q '^Left=' "$store" || fail "the window position was not saved"
+passed=1
+if [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then echo "screenshots in $shots"; fi

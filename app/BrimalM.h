@@ -123,10 +123,8 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<SoundPlayer> Sound;
     std::unique_ptr<Joystick> Joy;
-    // The input hook's own state, on the UI thread: the joystick's repeat state
-    // (never reset) and the key press seen last.
-    int JoyRepeat = 0;
-    KeyPressOnce KeyPresses;
+    int JoyRepeat = 0;  // the joystick's auto-repeat state
+    KeyPressOnce KeyPresses;  // the key press the input hook has seen last (UI thread)
     std::unique_ptr<BoardSurface> Surface;
     std::unique_ptr<EngineThread> Thread;
     std::unique_ptr<FallClock> Timer1;

@@ -12,8 +12,9 @@
 
 bool TBrimalM::InActivePlay() const {
     // Both halves are mirrors that the engine thread keeps: the title it last
-    // set and Timer1's switch, which is off while a step is under way.
-    return !Closed && Host->CaptionIsPlaying() && Timer1->Enabled();
+    // set and Timer1's switch, which is off while a step is under way. The
+    // hook is installed before either exists.
+    return !Closed && Host && Timer1 && Host->CaptionIsPlaying() && Timer1->Enabled();
 }
 
 bool TBrimalM::eventFilter(QObject* watched, QEvent* event) {

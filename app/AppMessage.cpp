@@ -40,7 +40,7 @@ void TBrimalM::AppMessage(QObject* receiver, QEvent* event) {
         return;
     }
     // A stored key setting is used as it is: one below 0 reaches DoAction,
-    // which ignores it; 7 to 9 do nothing; 10 minimises like Esc.
+    // which ignores it; 7 to 9 and above 10 do nothing; 10 minimises like Esc.
     const int code = KeyYield(virtualKey, Settings.KeyActions);
     if (code < 7) DispatchAction(code);
     if (code == MinimiseAction) MinimiseApplication();

@@ -12,6 +12,7 @@
 
 #include "app/BoardSurface.h"
 #include "app/BoardWidgets.h"
+#include "app/CentreCommand.h"
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
 #include "components/Fonts.h"
@@ -117,9 +118,11 @@ void TBrimalM::FormCreate() {
     setWindowTitle(IdleTitle);
     setWindowIcon(Resources::AppIcon());
 
-    // 3. The command that centres the window lives in the window's context
-    // menu (contextMenuEvent): this desktop gives no way into the task bar's
-    // window menu.
+    // 3. The window-menu command that centres the window: this desktop gives
+    // no way into the task bar's window menu, so it lives in the window's
+    // context menu (contextMenuEvent) and, where there is a system tray, in
+    // the menu of the program's tray icon.
+    TrayIcon = CentreTrayIcon::CreateIfAvailable(this, [this](int id) { WindowMenuCommand(id); });
 
     // 4. Joystick 1, polled every 15 ms, reporting to the input hook.
     Sdl = std::make_unique<SdlSession>();

@@ -5,10 +5,12 @@
 #include <atomic>
 #include <memory>
 
+#include "app/KeyPressOnce.h"
 #include "app/WindowHost.h"
 #include "engine/GameSettings.h"
 
 class BevelBox;
+class CentreTrayIcon;
 class BoardSurface;
 class Engine;
 class EngineThread;
@@ -49,6 +51,10 @@ public:
     // The window-menu command that brings the window to the centre of the
     // screen, restoring it first when it is minimised.
     void CentreOnDesktop();
+    // A command of the window menu by its id, as the input hook takes it: 11
+    // restores and centres the window when no game is in active play; every
+    // other id does nothing.
+    void WindowMenuCommand(int id);
 
     // The settings store (for tests) and the engine thread's queue.
     TGameSettings& GameSettings() { return Settings; }
@@ -58,6 +64,9 @@ public:
     bool InActivePlay() const;
     // Whether the fall clock Timer1 is switched on.
     bool Timer1Enabled() const;
+    // The sound player behind the engine's sounds and the message beeps
+    // (tests); silent once the window has closed.
+    SoundPlayer* SoundService() const { return Sound.get(); }
 
     // Menu items, by their names.
     QAction* GameGame = nullptr;
@@ -117,7 +126,8 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<SoundPlayer> Sound;
     std::unique_ptr<Joystick> Joy;
-    int JoyRepeat = 0; // the joystick's auto-repeat state
+    int JoyRepeat = 0;  // the joystick's auto-repeat state
+    KeyPressOnce KeyPresses;  // the key press the input hook has seen last (UI thread)
     std::unique_ptr<BoardSurface> Surface;
     std::unique_ptr<EngineThread> Thread;
     std::unique_ptr<FallClock> Timer1;
@@ -125,7 +135,8 @@ private:
     std::unique_ptr<Engine> Game;
     QString IdleTitle;
     QWidget* Client = nullptr;
-    bool Closed = false; // the close sequence has run: nothing may be used any more
+    bool Closed = false;  // the close sequence has run: nothing may be used any more
+    std::unique_ptr<CentreTrayIcon> TrayIcon;  // null where the desktop has no tray
 };
 
 // The one main window of the program, while it exists.

@@ -9,6 +9,7 @@
 
 #include "app/BoardWidgets.h"
 #include "app/BrimalM.h"
+#include "app/CentreCommand.h"
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
 #include "app/SettingsDialogLauncher.h"
@@ -148,9 +149,8 @@ void TBrimalM::contextMenuEvent(QContextMenuEvent* event) {
     // The window-menu command of the task bar, which this desktop does not
     // let a program extend: a separator and the centring command.
     QMenu menu(this);
-    menu.addSeparator();
-    QAction* centre = menu.addAction("画面中央へ移動(&D)");
-    if (menu.exec(event->globalPos()) == centre && !InActivePlay()) CentreOnDesktop();
+    AddWindowMenuCommands(menu, [this](int id) { WindowMenuCommand(id); });
+    menu.exec(event->globalPos());
 }
 
 void TBrimalM::showEvent(QShowEvent* event) {

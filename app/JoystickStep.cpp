@@ -6,18 +6,18 @@
 #include "components/Joystick.h"
 #include "engine/KeyAction.h"
 
-int JoystickStep(int& repeatState, std::uint32_t buttons, std::uint32_t x, std::uint32_t y,
-                 const JoyThresholds& thresholds) {
+int JoystickStep(int& repeatState, const JoystickReport& report, const JoyThresholds& thresholds) {
     int code = NoAction;
     if (repeatState != 1 && repeatState != 2) {
-        if (buttons == 1) {
+        // Other buttons held with the first two, or both together, give no turn.
+        if (report.Buttons == 1) {
             code = kaRotateLeft;
-        } else if (buttons == 2) {
+        } else if (report.Buttons == 2) {
             code = kaRotateRight;
         }
-        if (x < thresholds.JoyLeft) {
+        if (report.X < thresholds.JoyLeft) {
             code = kaMoveLeft;
-        } else if (x > thresholds.JoyRight) {
+        } else if (report.X > thresholds.JoyRight) {
             code = kaMoveRight;
         }
     }
@@ -26,13 +26,15 @@ int JoystickStep(int& repeatState, std::uint32_t buttons, std::uint32_t x, std::
     } else if (code == kaMoveLeft || code == kaMoveRight) {
         repeatState = 1;
     } else if (repeatState > std::numeric_limits<int>::min()) {
-        --repeatState;  // keeps falling while the stick is idle
+        // Keeps falling while the stick is idle; held at the bottom instead of
+        // wrapping round, which would take a year of reports anyway.
+        --repeatState;
     }
     // The vertical axis counts on every report, also while the repeat state
-    // holds the others off.
-    if (y < thresholds.JoyUp) {
+    // holds the others off; up cancels whatever the rest gave.
+    if (report.Y < thresholds.JoyUp) {
         code = NoAction;
-    } else if (y > thresholds.JoyDown) {
+    } else if (report.Y > thresholds.JoyDown) {
         code = kaDropFast;
     }
     return code;

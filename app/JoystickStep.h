@@ -1,13 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 struct JoyThresholds;
+struct JoystickReport;
 
-// Turns one joystick report into an action code, by the fixed joystick table:
-// button 1 alone turns left, button 2 alone turns right, sideways moves
-// (overriding a button), down drops one step, up cancels everything. The
-// repeat state holds buttons off for two reports after a turn and sideways
-// pushes for one report after a move; it is updated here.
-int JoystickStep(int& repeatState, std::uint32_t buttons, std::uint32_t x, std::uint32_t y,
-                 const JoyThresholds& thresholds);
+// Turns one joystick move report into an action code, by the fixed joystick
+// table: button 1 alone turns left, button 2 alone turns right, a sideways push
+// moves (overriding a button), down drops one step, up cancels everything. The
+// repeat state holds buttons and sideways pushes off for two reports after a
+// turn and for one report after a move; it is updated here and never reset, so
+// it carries over between games and pauses.
+int JoystickStep(int& repeatState, const JoystickReport& report, const JoyThresholds& thresholds);

@@ -4,6 +4,10 @@
 
 #include "engine/KeyAction.h"
 
+bool IsSystemKeyDown(const QKeyEvent& event) {
+    return event.modifiers() & Qt::AltModifier;
+}
+
 int VirtualKeyOf(const QKeyEvent& event) {
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     switch (event.key()) {

@@ -20,14 +20,21 @@ inline constexpr int Numpad4 = 100;
 inline constexpr int Numpad5 = 101;
 inline constexpr int Numpad6 = 102;
 inline constexpr int Numpad8 = 104;
-}  // namespace VirtualKey
+} // namespace VirtualKey
 
 // Codes of the input hook's own that never reach the engine.
 inline constexpr int NoAction = 9;
 inline constexpr int MinimiseAction = 10;
 
+// Whether a key press is what the platform sends while Alt is held (a system
+// key-down): the key table matches plain key-downs only, so these yield
+// nothing, Esc included.
+bool IsSystemKeyDown(const QKeyEvent& event);
+
 // The virtual-key number of a key press; keypad keys are told apart from the
-// main keys by the keypad modifier. 0 for a key the table does not know.
+// main keys by the keypad modifier, with Num Lock on (digits) and off (arrows,
+// Insert, Clear). Shift and Ctrl are not looked at. 0 for a key the table does
+// not know.
 int VirtualKeyOf(const QKeyEvent& event);
 
 // What a key yields: an action code (a stored key setting, used as it is, or

@@ -1,0 +1,152 @@
+#include <QFile>
+#include <QTest>
+#include <chrono>
+
+#include "components/SoundPlayer.h"
+#include "components/SoundPlayerBeeps.h"
+#include "engine/Engine.h"
+#include "engine/KeyAction.h"
+#include "input/WindowRig.h"
+#include "resources/Resources.h"
+
+using namespace std::chrono;
+
+namespace {
+
+// A WAVE file of a plain tone of the given length.
+QByteArray Tone(int lengthMs) {
+    constexpr int rate = 11025;
+    std::vector<std::uint8_t> samples(static_cast<std::size_t>(rate) * lengthMs / 1000);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = (i / 20) % 2 ? 160 : 96;
+    return MonoWave8(samples, rate);
+}
+
+// The sounds of landings, through the window's host and sound player, with
+// SDL's dummy audio driver (which plays in real time). No wait after a row,
+// so that the sounds alone make the landing last.
+class WindowSoundTest : public WindowTest {
+protected:
+    void Open(StoredSettings stored) {
+        stored.push_back({"Setup/WTime", "0"});
+        OpenWindow(stored);
+        StartGame();
+    }
+
+    // Fills `rows` bottom rows of the 8-column well but for column 0, and
+    // holds an upright bar over that gap: dropping it completes them. With
+    // no rows it lands without completing any.
+    void PrepareLanding(int rows) {
+        std::vector<std::pair<int, int>> cells;
+        for (int y = 24; y > 24 - rows; --y)
+            for (int x = 1; x < 8; ++x)
+                cells.push_back({x, y});
+        FillCells(cells);
+        PlacePiece(2, 0, 8);
+    }
+
+    // Drops the piece at once on the engine thread; how long the landing took.
+    milliseconds Land() {
+        milliseconds took{};
+        window->RunOnEngine([&](Engine& game) {
+            const auto start = steady_clock::now();
+            game.DoAction(kaDropAll);
+            took = duration_cast<milliseconds>(steady_clock::now() - start);
+        });
+        return took;
+    }
+
+    SoundPlayer& Player() { return *window->SoundService(); }
+};
+
+TEST_F(WindowSoundTest, ARowSoundKeepsTheLandingWaitingForTheWholeClip) {
+    const struct {
+        int rows;
+        int slot;
+    } cases[] = {{1, 1}, {4, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows");
+        Open({});
+        ASSERT_TRUE(Player().HasDevice());
+        PrepareLanding(c.rows);
+        const int clipMs = WaveLengthMs(Resources::SoundClip(c.slot));
+        ASSERT_GT(clipMs, 0);
+        // A lower bound only: the machine may be slow, never fast.
+        EXPECT_GE(Land().count(), clipMs * 7 / 10);
+        EXPECT_EQ(Player().LastStarted(), SoundSource::Memory);
+        EXPECT_EQ(Piece().Kazu, "00001");
+        window.reset();
+    }
+}
+
+TEST_F(WindowSoundTest, TheLandingSoundPlaysOnWhileTheGameGoesOn) {
+    Open({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))}});
+    PrepareLanding(0);
+    Land();
+    // The landing has returned while its three-second sound still plays.
+    EXPECT_TRUE(Player().IsPlaying());
+    EXPECT_EQ(Player().LastStarted(), SoundSource::File);
+}
+
+TEST_F(WindowSoundTest, TheRowSoundCutsTheLandingSoundShort) {
+    Open({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))},
+          {"Sound/1-3", WriteScratchFile("short-clear.wav", Tone(200))}});
+    PrepareLanding(1);
+    Land();
+    // Had the landing sound gone on beside the row sound, it would still be
+    // playing when the row sound has ended.
+    EXPECT_FALSE(Player().IsPlaying());
+    EXPECT_EQ(Player().LastStarted(), SoundSource::File);
+}
+
+TEST_F(WindowSoundTest, AFileThatCannotBePlayedGivesTheDefaultBeep) {
+    const struct {
+        const char* name;
+        QString file;
+        bool removeOnceStarted;
+    } cases[] = {
+        {"not a sound", WriteScratchFile("not-a-sound.wav", "RIFF, but nothing more"), false},
+        {"removed since the start", WriteScratchFile("gone-later.wav", Tone(100)), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open({{"Sound/GND", c.file}});
+        if (c.removeOnceStarted) {
+            ASSERT_TRUE(QFile::remove(c.file));
+        }
+        PrepareLanding(0);
+        Land();
+        EXPECT_EQ(Player().LastStarted(), SoundSource::DefaultBeep);
+        window.reset();
+    }
+}
+
+TEST_F(WindowSoundTest, GameOverAndAboutBeepThroughThePlayerOnlyWithSoundsOn) {
+    const struct {
+        const char* sound;
+        SoundSource gameOver;
+        SoundSource about;
+    } cases[] = {
+        {"1", SoundSource::ExclamationBeep, SoundSource::InformationBeep},
+        {"0", SoundSource::None, SoundSource::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "sounds on: " << c.sound);
+        ModalCloser closer;
+        Open({{"Sound/Enabeled", c.sound}});
+        // A row completed, then the next piece finds its entry cell taken
+        // (by a block that has sunk with the row's removal).
+        PrepareLanding(1);
+        FillCells({{3, -1}});
+        Land();
+        EXPECT_EQ(Player().LastStarted(), c.gameOver);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 1; }, 5000));
+
+        window->MemuSetupClick(window->MenuAbout);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 2; }, 5000));
+        EXPECT_EQ(Player().LastStarted(), c.about);
+        window.reset();
+    }
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/GameSettings.h"
+#include "support/DescribeSettings.h"
 #include "settings/Brimalf3.h"
 #include "settings/SettingsStore.h"
 
@@ -58,8 +59,6 @@ private:
     QTimer timer_;
 };
 
-// Every field of the record, one per line, so that two records compare as text.
-std::string Describe(const TGameSettings& settings);
 
 inline void PrintTo(const QSize& size, std::ostream* os) {
     *os << size.width() << 'x' << size.height();

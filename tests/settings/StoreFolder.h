@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/GameSettings.h"
+#include "support/DescribeSettings.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -38,6 +39,3 @@ private:
     QTemporaryDir dir_;
 };
 
-// Every field of the record, one per line, so that two records compare as text
-// and a mismatch shows which field differs.
-std::string Describe(const TGameSettings& settings);

@@ -12,7 +12,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "components_widgets_tests";
+        static char name[] = "brimal_tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
     }

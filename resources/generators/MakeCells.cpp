@@ -5,16 +5,12 @@
 #include "resources/generators/Palette.h"
 #include "resources/generators/SaveFile.h"
 
-#include <iostream>
 #include <string>
 
 int main(int argc, char** argv) {
     using namespace ResGen;
-    if (argc != 2) {
-        std::cerr << "usage: " << argv[0] << " OUTPUT-FOLDER\n";
-        return 2;
-    }
-    const std::string folder = argv[1];
+    std::string folder;
+    if (!OutputFolder(argc, argv, folder)) return 2;
     bool saved = true;
     for (int code = 0; code < CellCount; ++code) {
         // The empty cell is all black, so one bit per pixel holds it.

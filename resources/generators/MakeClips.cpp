@@ -4,16 +4,12 @@
 #include "resources/generators/SaveFile.h"
 #include "resources/generators/Wave.h"
 
-#include <iostream>
 #include <string>
 
 int main(int argc, char** argv) {
     using namespace ResGen;
-    if (argc != 2) {
-        std::cerr << "usage: " << argv[0] << " OUTPUT-FOLDER\n";
-        return 2;
-    }
-    const std::string folder = argv[1];
+    std::string folder;
+    if (!OutputFolder(argc, argv, folder)) return 2;
     const Clip clips[] = {BlipClip(), RumbleClip(), ClickClip()};
     bool saved = true;
     for (int slot = 1; slot <= 3; ++slot) {

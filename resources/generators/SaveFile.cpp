@@ -19,4 +19,13 @@ bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     return true;
 }
 
+bool OutputFolder(int argc, char** argv, std::string& folder) {
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " OUTPUT-FOLDER\n";
+        return false;
+    }
+    folder = argv[1];
+    return true;
+}
+
 } // namespace ResGen

@@ -10,4 +10,8 @@ namespace ResGen {
 // error and returns false, so that the build step fails visibly.
 bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
+// The output folder, the generators' one argument. Without it, prints the
+// usage on standard error and returns false.
+bool OutputFolder(int argc, char** argv, std::string& folder);
+
 } // namespace ResGen

@@ -39,9 +39,7 @@ TEST(AppIcon, IconFileHoldsOneOpaque32By32ImageOf16Colours) {
     EXPECT_EQ(U32At(image, 8), 64u) << "colour rows and mask rows";
     EXPECT_EQ(U16At(image, 14), 4u);
     EXPECT_EQ(U32At(image, 16), 0u) << "BI_RGB, no compression";
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(PaletteEntryAt(image, Header + 4 * i), StandardPalette[i])
-            << "palette entry " << i;
+    EXPECT_EQ(PaletteAt(image, Header), StandardPaletteEntries());
     EXPECT_EQ(image.mid(Mask), QByteArray(32 * 4, '\0')) << "a clear mask: every pixel opaque";
 }
 

@@ -72,9 +72,7 @@ TEST(CellImages, BlocksAreUncompressedBottomUp4BitBitmapsInTheStandardPalette) {
         EXPECT_EQ(U32At(file, 22), 16u) << "a positive height stores the bottom row first";
         EXPECT_EQ(U16At(file, 28), 4u);
         EXPECT_EQ(U32At(file, 30), 0u) << "BI_RGB, no compression";
-        for (int i = 0; i < 16; ++i)
-            EXPECT_EQ(PaletteEntryAt(file, FileHeader + InfoHeader + 4 * i), StandardPalette[i])
-                << "palette entry " << i;
+        EXPECT_EQ(PaletteAt(file, FileHeader + InfoHeader), StandardPaletteEntries());
     }
 }
 

@@ -4,6 +4,8 @@
 #include <QColor>
 
 #include <cstdint>
+#include <iterator>
+#include <vector>
 
 // Reads the little-endian fields of the bitmap, icon and wave files. Callers
 // check the file's length first; a field beyond the end reads as 0.
@@ -33,3 +35,15 @@ inline constexpr QRgb StandardPalette[16] = {
     0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
     0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
 };
+
+// The 16 palette entries that start at `offset`, to compare with
+// StandardPalette.
+inline std::vector<QRgb> PaletteAt(const QByteArray& bytes, qsizetype offset) {
+    std::vector<QRgb> entries;
+    for (int i = 0; i < 16; ++i) entries.push_back(PaletteEntryAt(bytes, offset + 4 * i));
+    return entries;
+}
+
+inline std::vector<QRgb> StandardPaletteEntries() {
+    return std::vector<QRgb>(std::begin(StandardPalette), std::end(StandardPalette));
+}

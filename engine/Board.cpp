@@ -4,19 +4,14 @@
 
 namespace {
 
-// The largest well the settings dialog offers. A hand-edited store may hold
-// anything; a larger well would exhaust memory or overflow the window's size.
-constexpr int MaxWellSize = 50;
-constexpr int MinWellWidth = 6;
-constexpr int MinWellHeight = 17;
+constexpr int CounterWidth[3] = {5, 5, 2}; // "00000", "00000", "00"
 
-constexpr int CounterWidth[3] = {5, 5, 2};  // "00000", "00000", "00"
-
-}  // namespace
+} // namespace
 
 Engine::Engine(EngineHost& host, TGameSettings& settings, EngineTexts texts)
     : host_(host), settings_(settings), texts_(std::move(texts)), caption_(texts_.IdleTitle) {
-    for (int i = 0; i < 3; ++i) counters_[i] = std::string(CounterWidth[i], '0');
+    for (int i = 0; i < 3; ++i)
+        counters_[i] = std::string(CounterWidth[i], '0');
 }
 
 void Engine::ResetBoard() {
@@ -36,10 +31,12 @@ void Engine::ResetBoard() {
         TheWell.SetCell(-1, y, WallCell);
         TheWell.SetCell(width, y, WallCell);
     }
-    for (int x = 0; x < width; ++x) TheWell.SetCell(x, height, WallCell);
+    for (int x = 0; x < width; ++x)
+        TheWell.SetCell(x, height, WallCell);
 
     for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) host_.DrawCell(x, y, EmptyCell);
+        for (int y = 0; y < height; ++y)
+            host_.DrawCell(x, y, EmptyCell);
     }
     host_.ClearPreview();
 }

@@ -10,7 +10,7 @@
 struct TGameSettings {
     int WellWidth = 8;
     int WellHeight = 25;
-    int RowWait = 200;  // milliseconds after each completed row
+    int RowWait = 200; // milliseconds after each completed row
     bool ShowNext = true;
     bool FixedColors = true;
     bool PreFill = false;
@@ -21,6 +21,16 @@ struct TGameSettings {
     bool RatioOn = false;
     std::array<int, 8> Ratios{0, 15, 15, 14, 14, 14, 14, 14};
 };
+
+// The ranges the settings dialog offers. The engine holds a stored value to
+// them where it uses it, since a hand-edited store may hold anything: a larger
+// well would exhaust memory or overflow the window's size, a longer wait would
+// freeze the game.
+inline constexpr int MinWellWidth = 6;
+inline constexpr int MinWellHeight = 17;
+inline constexpr int MaxWellSize = 50;
+inline constexpr int MinRowWait = 0;
+inline constexpr int MaxRowWait = 1000;
 
 // A SoundFiles entry that selects the slot's built-in clip.
 inline constexpr const char* StandardSound = "Standard";

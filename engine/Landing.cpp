@@ -4,10 +4,6 @@
 
 namespace {
 
-// The wait after a removed row, as the settings dialog offers it. A stored
-// value outside this range (hand-edited) would otherwise freeze the game.
-constexpr int MaxRowWait = 1000;
-
 int Bonus(int rows) {
     constexpr int bonus[5] = {0, 3, 10, 40, 120};
     return bonus[rows];
@@ -28,7 +24,7 @@ int Decrease(int interval) {
     return 9;
 }
 
-}  // namespace
+} // namespace
 
 int Engine::RemoveFullRows() {
     const int width = settings_.WellWidth;
@@ -50,11 +46,12 @@ int Engine::RemoveFullRows() {
         for (int x = 0; x < width; ++x) {
             if (y >= -3) {
                 host_.DrawCell(x, y, EmptyCell);
-                for (int t = y; t >= -3; --t) TheWell.SetCell(x, t, TheWell.GetCell(x, t - 1));
+                for (int t = y; t >= -3; --t)
+                    TheWell.SetCell(x, t, TheWell.GetCell(x, t - 1));
             }
             TheWell.SetCell(x, -Well::HiddenRows, EmptyCell);
         }
-        host_.Wait(std::clamp(settings_.RowWait, 0, MaxRowWait));
+        host_.Wait(std::clamp(settings_.RowWait, MinRowWait, MaxRowWait));
     }
     return rows;
 }
@@ -63,9 +60,11 @@ void Engine::RepaintCollapse() {
     if (PieceY < 0) return;
     for (int x = 0; x < settings_.WellWidth; ++x) {
         bool anyBlock = false;
-        for (int y = PieceY; y >= 0 && !anyBlock; --y) anyBlock = TheWell.GetCell(x, y) != EmptyCell;
+        for (int y = PieceY; y >= 0 && !anyBlock; --y)
+            anyBlock = TheWell.GetCell(x, y) != EmptyCell;
         if (!anyBlock) continue;
-        for (int y = PieceY; y >= 0; --y) host_.DrawCell(x, y, TheWell.GetCell(x, y));
+        for (int y = PieceY; y >= 0; --y)
+            host_.DrawCell(x, y, TheWell.GetCell(x, y));
     }
 }
 

@@ -102,17 +102,17 @@ void TSetform::BuildExtendedPage(QWidget* page) {
     MakeTitle(StaticText3);
     Label14 = MakeLabel(KePanel2, "Label14", "縦", {16, 32});
     YEdit = MakeShowEdit(KePanel2, "YEdit", {40, 24, 33, 23});
-    YUpDown = MakeSpin(YEdit, "YUpDown", 17, 50, 1);
+    YUpDown = MakeSpin(YEdit, "YUpDown", MinWellHeight, MaxWellSize, 1);
     Label16 = MakeLabel(KePanel2, "Label16", "×", {96, 32});
     Label17 = MakeLabel(KePanel2, "Label17", "横", {112, 32});
     XEdit = MakeShowEdit(KePanel2, "XEdit", {136, 24, 33, 23});
-    XUpDown = MakeSpin(XEdit, "XUpDown", 6, 50, 1);
+    XUpDown = MakeSpin(XEdit, "XUpDown", MinWellWidth, MaxWellSize, 1);
 
     KePanel1 = Place(new TKePanel(page), "KePanel1", {24, 128, 209, 57});
     StaticText1 = MakeStaticText(page, "StaticText1", "並んだときの待ち時間", {32, 120, 144, 19});
     MakeTitle(StaticText1);
     WTime = MakeShowEdit(KePanel1, "WTime", {40, 24, WaitFieldWidth, 23});
-    WUpDown = MakeSpin(WTime, "WUpDown", 0, 1000, 10);
+    WUpDown = MakeSpin(WTime, "WUpDown", MinRowWait, MaxRowWait, 10);
     Label15 = MakeLabel(KePanel1, "Label15", "ms", {104 + WaitFieldWidening, 32});
 }
 

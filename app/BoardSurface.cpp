@@ -4,9 +4,9 @@
 #include <QPainter>
 
 BoardSurface::BoardSurface(std::array<QImage, 8> cellImages)
-    : cellImages_(std::move(cellImages)),
-      preview_(PreviewSize, PreviewSize, QImage::Format_RGB32) {
-    for (QImage& image : cellImages_) image = image.convertToFormat(QImage::Format_RGB32);
+    : cellImages_(std::move(cellImages)), preview_(PreviewSize, PreviewSize, QImage::Format_RGB32) {
+    for (QImage& image : cellImages_)
+        image = image.convertToFormat(QImage::Format_RGB32);
     preview_.fill(Qt::black);
 }
 
@@ -17,7 +17,7 @@ void BoardSurface::Resize(int width, int height) {
 }
 
 void BoardSurface::DrawCell(int x, int y, int code) {
-    if (code < 0 || code > 7) return;  // walls and floor are never drawn
+    if (code < 0 || code > 7) return; // walls and floor are never drawn
     QMutexLocker lock(&mutex_);
     const QRect target(x * CellSize, y * CellSize, CellSize, CellSize);
     if (!well_.rect().contains(target)) return;
@@ -36,7 +36,8 @@ void BoardSurface::DrawPreviewPicture(const std::array<std::array<int, 4>, 4>& p
     for (int i = 1; i <= 4; ++i) {
         for (int j = 1; j <= 4; ++j) {
             const int code = picture[i - 1][j - 1];
-            if (code >= 0 && code <= 7) painter.drawImage(QPoint(16 * j, 16 * i), cellImages_[code]);
+            if (code >= 0 && code <= 7)
+                painter.drawImage(QPoint(16 * j, 16 * i), cellImages_[code]);
         }
     }
 }

@@ -37,6 +37,6 @@ public:
 private:
     mutable QMutex mutex_;
     std::array<QImage, 8> cellImages_;
-    QImage well_;     // guarded by mutex_
-    QImage preview_;  // guarded by mutex_
+    QImage well_;    // guarded by mutex_
+    QImage preview_; // guarded by mutex_
 };

@@ -126,8 +126,8 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<SoundPlayer> Sound;
     std::unique_ptr<Joystick> Joy;
-    int JoyRepeat = 0;  // the joystick's auto-repeat state
-    KeyPressOnce KeyPresses;  // the key press the input hook has seen last (UI thread)
+    int JoyRepeat = 0;       // the joystick's auto-repeat state
+    KeyPressOnce KeyPresses; // the key press the input hook has seen last (UI thread)
     std::unique_ptr<BoardSurface> Surface;
     std::unique_ptr<EngineThread> Thread;
     std::unique_ptr<FallClock> Timer1;
@@ -135,8 +135,8 @@ private:
     std::unique_ptr<Engine> Game;
     QString IdleTitle;
     QWidget* Client = nullptr;
-    bool Closed = false;  // the close sequence has run: nothing may be used any more
-    std::unique_ptr<CentreTrayIcon> TrayIcon;  // null where the desktop has no tray
+    bool Closed = false; // the close sequence has run: nothing may be used any more
+    std::unique_ptr<CentreTrayIcon> TrayIcon; // null where the desktop has no tray
 };
 
 // The one main window of the program, while it exists.

@@ -5,7 +5,9 @@
 
 EngineThread::EngineThread() : thread_([this] { Run(); }) {}
 
-EngineThread::~EngineThread() { Stop(); }
+EngineThread::~EngineThread() {
+    Stop();
+}
 
 void EngineThread::Post(std::function<void()> operation) {
     {

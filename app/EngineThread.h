@@ -14,7 +14,7 @@
 class EngineThread {
 public:
     EngineThread();
-    ~EngineThread();  // Stop()
+    ~EngineThread(); // Stop()
 
     EngineThread(const EngineThread&) = delete;
     EngineThread& operator=(const EngineThread&) = delete;
@@ -42,7 +42,7 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::function<void()>> queue_;  // guarded by mutex_
-    bool stopping_ = false;                    // guarded by mutex_
+    std::deque<std::function<void()>> queue_; // guarded by mutex_
+    bool stopping_ = false;                   // guarded by mutex_
     std::thread thread_;
 };

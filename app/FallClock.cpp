@@ -19,6 +19,10 @@ void FallClock::SetEnabled(bool enabled) {
     }
 }
 
-void FallClock::SetInterval(int milliseconds) { timer_.SetInterval(static_cast<std::uint32_t>(milliseconds)); }
+void FallClock::SetInterval(int milliseconds) {
+    timer_.SetInterval(static_cast<std::uint32_t>(milliseconds));
+}
 
-int FallClock::Interval() const { return static_cast<int>(timer_.Interval()); }
+int FallClock::Interval() const {
+    return static_cast<int>(timer_.Interval());
+}

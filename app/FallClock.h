@@ -23,11 +23,13 @@ public:
     int Interval() const;
 
     // Whether a tick of `arming` belongs to the timer as it runs now.
-    bool IsCurrent(std::uint64_t arming) const { return enabled_.load() && arming == arming_.load(); }
+    bool IsCurrent(std::uint64_t arming) const {
+        return enabled_.load() && arming == arming_.load();
+    }
 
 private:
     TickHandler onTick_;
     std::atomic<std::uint64_t> arming_{0};
-    std::atomic<bool> enabled_{false};  // read by the user-interface thread's key filter
-    TMMTimer timer_;                    // last: destroyed first, so no tick outlives the handler
+    std::atomic<bool> enabled_{false}; // read by the user-interface thread's key filter
+    TMMTimer timer_;                   // last: destroyed first, so no tick outlives the handler
 };

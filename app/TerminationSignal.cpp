@@ -17,7 +17,7 @@ void OnSignal(int) {
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
 }
 
-}  // namespace
+} // namespace
 
 void CloseOnTermination(QWidget* window) {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;

@@ -12,7 +12,7 @@ QFont MakeFont(const char* family, int pixelHeight, bool bold) {
     return font;
 }
 
-}  // namespace
+} // namespace
 
 void InstallFontSubstitutes() {
     // Without these the names resolve to a Latin font, and Japanese glyphs
@@ -23,7 +23,9 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitution("MS PGothic", "IPAPGothic");
 }
 
-QFont FixedPitchFont(int pixelHeight, bool bold) { return MakeFont(FixedPitchFamily, pixelHeight, bold); }
+QFont FixedPitchFont(int pixelHeight, bool bold) {
+    return MakeFont(FixedPitchFamily, pixelHeight, bold);
+}
 
 QFont ProportionalFont(int pixelHeight, bool bold) {
     return MakeFont(ProportionalFamily, pixelHeight, bold);

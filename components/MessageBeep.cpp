@@ -7,10 +7,12 @@ std::function<void(unsigned)>& Beeper() {
     return beeper;
 }
 
-}  // namespace
+} // namespace
 
 void MessageBeep(unsigned type) {
     if (Beeper()) Beeper()(type);
 }
 
-void SetMessageBeeper(std::function<void(unsigned type)> beeper) { Beeper() = std::move(beeper); }
+void SetMessageBeeper(std::function<void(unsigned type)> beeper) {
+    Beeper() = std::move(beeper);
+}

@@ -11,7 +11,7 @@ std::function<void(const QString&)>& Opener() {
     return opener;
 }
 
-}  // namespace
+} // namespace
 
 void ShellOpen(const QString& fileName) {
     const QString path = QDir::current().absoluteFilePath(fileName);

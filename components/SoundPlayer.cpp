@@ -60,7 +60,8 @@ SoundPlayer::SoundPlayer(const SdlSession& session) {
     }
     bytesPerSecond_ = rate * channels * (SDL_AUDIO_BITSIZE(format) / 8);
     Mix_AllocateChannels(1);
-    for (MessageSound kind : {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
+    for (MessageSound kind :
+         {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
         beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
     open_ = true;
 }

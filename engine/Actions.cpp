@@ -31,7 +31,7 @@ void Engine::DoAction(int code) {
         MoveSideways(1, 2);
         break;
     default:
-        break;  // kaNone, and any code no key should hold
+        break; // kaNone, and any code no key should hold
     }
 }
 
@@ -58,7 +58,8 @@ void Engine::MoveSideways(int dx, int direction) {
 void Engine::DropAll() {
     host_.SetTimerEnabled(false);
     int d = 1;
-    while (IsFree(PieceX, PieceY + d, PieceShape)) ++d;
+    while (IsFree(PieceX, PieceY + d, PieceShape))
+        ++d;
     DrawPiece(EmptyCell);
     PieceY += d - 1;
     DrawFallingPiece();

@@ -50,6 +50,9 @@ const std::array<PreviewPicture, ShapeCount + 1> PreviewPatterns{{
 
 namespace {
 
+// The tables below are laid out by shape number, 1 to 19 after the unused 0.
+// clang-format off
+
 // Successors for a left turn; a right turn runs each cycle backwards.
 constexpr std::array<int, ShapeCount + 1> LeftSuccessor{
     0, 1, 3, 2, 5, 4, 7, 6, 9, 10, 11, 8, 13, 14, 15, 12, 17, 18, 19, 16};
@@ -69,12 +72,15 @@ constexpr std::array<CellOffset, ShapeCount + 1> RightShift{{
 
 constexpr std::array<int, ShapeCount + 1> Kind{
     0, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7};
+// clang-format on
 constexpr std::array<int, KindCount + 1> KindColor{0, 3, 1, 4, 2, 6, 5, 7};
 constexpr std::array<int, KindCount + 1> KindPreviewShape{0, 1, 2, 4, 6, 10, 14, 17};
 
-void CheckShape(int shape) { BRIMAL_ASSERT(shape >= 1 && shape <= ShapeCount); }
+void CheckShape(int shape) {
+    BRIMAL_ASSERT(shape >= 1 && shape <= ShapeCount);
+}
 
-}  // namespace
+} // namespace
 
 int TurnSuccessor(int shape, TurnDirection direction) {
     CheckShape(shape);
@@ -91,7 +97,9 @@ int KindOfShape(int shape) {
     return Kind[shape];
 }
 
-int FixedColorOfShape(int shape) { return KindColor[KindOfShape(shape)]; }
+int FixedColorOfShape(int shape) {
+    return KindColor[KindOfShape(shape)];
+}
 
 int PreviewShapeOfKind(int kind) {
     BRIMAL_ASSERT(kind >= 1 && kind <= KindCount);

@@ -6,8 +6,8 @@
 // numbered 1 to 19 by kind, with their cells, turn tables and preview pictures.
 
 struct CellOffset {
-    int dx;  // to the right
-    int dy;  // downward; 0 or negative, the anchor lies in the shape's bottom row
+    int dx; // to the right
+    int dy; // downward; 0 or negative, the anchor lies in the shape's bottom row
 };
 
 inline constexpr int ShapeCount = 19;

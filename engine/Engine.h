@@ -10,8 +10,8 @@
 
 // The texts of the string table that the engine shows.
 struct EngineTexts {
-    std::string IdleTitle;  // the window title while no game runs
-    std::string GameOver;   // the message when a new piece cannot enter
+    std::string IdleTitle; // the window title while no game runs
+    std::string GameOver;  // the message when a new piece cannot enter
 };
 
 // The game: the well, the falling piece, the queue of coming pieces, the
@@ -100,5 +100,5 @@ private:
     std::string caption_;
     std::string counters_[3];
     std::uint32_t seed_ = 0;
-    bool gameOver_ = false;  // the last entry test failed
+    bool gameOver_ = false; // the last entry test failed
 };

@@ -13,7 +13,7 @@ void Engine::GameGameClick() {
     ResetBoard();
     NextShape = PickShape(FreshKind());
     Spawn();
-    if (settings_.PreFill && !RunOpeningDrop()) return;  // the game ended during the drop
+    if (settings_.PreFill && !RunOpeningDrop()) return; // the game ended during the drop
 
     SetCaption(PlayingTitle());
     host_.SetTimerInterval(500);

@@ -43,11 +43,15 @@ int Engine::PickShape(int kind) {
     }
 }
 
-int Engine::FreshKind() { return settings_.RatioOn ? PickKind() : Rnd(KindCount); }
+int Engine::FreshKind() {
+    return settings_.RatioOn ? PickKind() : Rnd(KindCount);
+}
 
 int Engine::ColorOfShape(int shape) {
     if (settings_.ShowNext || settings_.FixedColors) return FixedColorOfShape(shape);
     return Rnd(7);
 }
 
-void Engine::DrawFreshKind() { NextKind = FreshKind(); }
+void Engine::DrawFreshKind() {
+    NextKind = FreshKind();
+}

@@ -11,7 +11,8 @@ bool Engine::RunOpeningDrop() {
     // Entries replaced without being erased leave cells drawn in row 0; after
     // a game over too, where the final well must show as it is.
     for (int y = 0; y <= 3; ++y) {
-        for (int x = 0; x < settings_.WellWidth; ++x) host_.DrawCell(x, y, TheWell.GetCell(x, y));
+        for (int x = 0; x < settings_.WellWidth; ++x)
+            host_.DrawCell(x, y, TheWell.GetCell(x, y));
     }
     return !gameOver_;
 }
@@ -21,10 +22,13 @@ bool Engine::DropOpeningPiece() {
     if (!NewPiece()) return false;
 
     const int turns = Rnd(3) + 1;
-    for (int i = 0; i < turns; ++i) DoAction(kaRotateLeft);
-    for (int i = 0; i < settings_.WellWidth / 2 + 3; ++i) DoAction(kaMoveLeft);
+    for (int i = 0; i < turns; ++i)
+        DoAction(kaRotateLeft);
+    for (int i = 0; i < settings_.WellWidth / 2 + 3; ++i)
+        DoAction(kaMoveLeft);
     const int moves = Rnd(settings_.WellWidth - 2) - 1;
-    for (int i = 0; i < moves; ++i) DoAction(kaMoveRight);
+    for (int i = 0; i < moves; ++i)
+        DoAction(kaMoveRight);
     DoAction(kaDropAll);
     if (gameOver_) return false;
 

@@ -4,7 +4,7 @@
 
 // Cell codes held by the well.
 inline constexpr int EmptyCell = 0;
-inline constexpr int WallCell = 255;  // wall or floor; never drawn
+inline constexpr int WallCell = 255; // wall or floor; never drawn
 
 // The grid of cell codes. Columns run from -1 (left wall) to width (right
 // wall), rows from -4 (the top hidden entry row) to height (the floor); cell
@@ -28,5 +28,5 @@ private:
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<int> cells_;  // column by column, each column top to bottom
+    std::vector<int> cells_; // column by column, each column top to bottom
 };

@@ -27,4 +27,4 @@ const char* LoadStr(int id) {
     }
 }
 
-}  // namespace StringTable
+} // namespace StringTable

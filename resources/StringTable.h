@@ -16,4 +16,4 @@ inline constexpr int GameOverText = 65338;
 // The text of an id, or an empty text for an id that the table does not hold.
 const char* LoadStr(int id);
 
-}  // namespace StringTable
+} // namespace StringTable

@@ -84,4 +84,3 @@ void MessageAnswerer::Answer() {
     }
     timer_.start();
 }
-

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/GameSettings.h"
-#include "support/DescribeSettings.h"
 #include "settings/Brimalf3.h"
 #include "settings/SettingsStore.h"
+#include "support/DescribeSettings.h"
 
 #include "components/QtPrinters.h"
 
@@ -58,7 +58,6 @@ private:
     void Answer();
     QTimer timer_;
 };
-
 
 inline void PrintTo(const QSize& size, std::ostream* os) {
     *os << size.width() << 'x' << size.height();

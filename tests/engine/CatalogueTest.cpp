@@ -51,10 +51,12 @@ TEST(Catalogue, TurningLeftThenRightRestoresShapeAndAnchor) {
         const int left = TurnSuccessor(shape, TurnDirection::Left);
         const int back = TurnSuccessor(left, TurnDirection::Right);
         EXPECT_EQ(back, shape);
-        EXPECT_EQ(TurnOffsets(left, TurnDirection::Left).dx + TurnOffsets(back, TurnDirection::Right).dx,
+        EXPECT_EQ(TurnOffsets(left, TurnDirection::Left).dx +
+                      TurnOffsets(back, TurnDirection::Right).dx,
                   0)
             << shape;
-        EXPECT_EQ(TurnOffsets(left, TurnDirection::Left).dy + TurnOffsets(back, TurnDirection::Right).dy,
+        EXPECT_EQ(TurnOffsets(left, TurnDirection::Left).dy +
+                      TurnOffsets(back, TurnDirection::Right).dy,
                   0)
             << shape;
     }
@@ -96,7 +98,8 @@ TEST(Catalogue, EveryPreviewShowsTheShapesCells) {
                 anchor = {column, row};
             }
         }
-        for (const CellOffset& c : ShapeTable[shape]) cells.insert({anchor.first + c.dx, anchor.second + c.dy});
+        for (const CellOffset& c : ShapeTable[shape])
+            cells.insert({anchor.first + c.dx, anchor.second + c.dy});
         EXPECT_EQ(picture, cells) << shape;
     }
 }

@@ -10,7 +10,7 @@ const std::string Idle = "Brimal  ";
 const std::string Playing = "Brimal  -Play-";
 const std::string Paused = "Brimal  -Pause-";
 
-}  // namespace
+} // namespace
 
 TEST(FallCycle, StartBeginsAGameWithTheFirstPieceAtTheSpawnPoint) {
     GameRig rig;
@@ -23,7 +23,7 @@ TEST(FallCycle, StartBeginsAGameWithTheFirstPieceAtTheSpawnPoint) {
     EXPECT_EQ(rig.Game.PieceX, 3);
     EXPECT_EQ(rig.Game.PieceY, 0);
     EXPECT_EQ(rig.Host.Preview, rig.Game.NextShape);
-    EXPECT_EQ(rig.Host.Log.front(), "pointer 136,0");  // 8 pixels right of the well, at the top
+    EXPECT_EQ(rig.Host.Log.front(), "pointer 136,0"); // 8 pixels right of the well, at the top
     // Only the piece's cells in row 0 are visible.
     int visible = 0;
     for (const CellOffset& c : ShapeTable[rig.Game.PieceShape]) {
@@ -86,7 +86,8 @@ TEST(FallCycle, StopClearsTheBoardInAnyState) {
     for (int state = 0; state < 3; ++state) {
         GameRig rig;
         rig.Game.GameGameClick();
-        for (int i = 0; i < 5; ++i) rig.Tick();
+        for (int i = 0; i < 5; ++i)
+            rig.Tick();
         if (state == 1) rig.Game.GamePauseClick();
         const int nextShape = rig.Game.NextShape, nextKind = rig.Game.NextKind;
         rig.Game.GameStopClick();
@@ -97,7 +98,7 @@ TEST(FallCycle, StopClearsTheBoardInAnyState) {
         EXPECT_EQ(rig.Game.NextShape, nextShape);
         EXPECT_EQ(rig.Game.NextKind, nextKind);
         if (state == 2) {
-            rig.Game.GameStopClick();  // again, while idle
+            rig.Game.GameStopClick(); // again, while idle
             EXPECT_EQ(rig.Host.Caption, Idle);
         }
     }
@@ -167,7 +168,7 @@ TEST(FallCycle, APieceThatCannotFallLocksAndTheNextEntersAtOnce) {
 TEST(FallCycle, ABlockInAHiddenRowAboveTheSpawnEndsTheGame) {
     GameRig rig;
     rig.Game.GameGameClick();
-    rig.Game.TheWell.SetCell(3, -1, 5);  // nothing visible in row 0
+    rig.Game.TheWell.SetCell(3, -1, 5); // nothing visible in row 0
     rig.Game.TheWell.SetCell(4, -1, 5);
     rig.Game.TheWell.SetCell(3, -2, 5);
     rig.Game.TheWell.SetCell(3, -3, 5);
@@ -181,7 +182,8 @@ TEST(FallCycle, ABlockInAHiddenRowAboveTheSpawnEndsTheGame) {
     EXPECT_EQ(rig.Host.Messages[0], "   GameOver!");
     // The beep comes before the title goes back and the message shows.
     const auto beep = std::find(rig.Host.Log.begin(), rig.Host.Log.end(), "beep 48");
-    const auto message = std::find(rig.Host.Log.begin(), rig.Host.Log.end(), "message    GameOver!");
+    const auto message =
+        std::find(rig.Host.Log.begin(), rig.Host.Log.end(), "message    GameOver!");
     EXPECT_LT(beep, message);
     // The piece that did not fit is not drawn; the landed square stays.
     EXPECT_EQ(rig.Host.Screen(), screenBefore);
@@ -192,7 +194,8 @@ TEST(FallCycle, GameOverIsSilentWithSoundsOff) {
     GameRig rig;
     rig.Settings.SoundOn = false;
     rig.Game.GameGameClick();
-    for (int x = 0; x < 8; ++x) rig.Game.TheWell.SetCell(x, -1, 2);
+    for (int x = 0; x < 8; ++x)
+        rig.Game.TheWell.SetCell(x, -1, 2);
     rig.Game.TheWell.SetCell(0, -1, 0);
     rig.Place(1, 0, 24, 3);
     rig.Tick();
@@ -206,7 +209,8 @@ TEST(FallCycle, AWholeGameDrivenByTicksAloneEndsWithTheScreenShowingTheGrid) {
         rig.Host.Now = start;
         rig.Game.GameGameClick();
         int ticks = 0;
-        while (rig.Tick() && ticks < 100000) ++ticks;
+        while (rig.Tick() && ticks < 100000)
+            ++ticks;
 
         EXPECT_EQ(rig.Host.Caption, Idle);
         EXPECT_EQ(rig.Host.Messages, std::vector<std::string>{"   GameOver!"});

@@ -17,7 +17,7 @@ std::uint64_t TimeFor(int n, int result) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Generator, RndReseedsFromTheClockAndStepsTheCongruentialGenerator) {
     // Expected values worked out by hand: seed = t * 134775813 + 1 mod 2^32,
@@ -27,9 +27,15 @@ TEST(Generator, RndReseedsFromTheClockAndStepsTheCongruentialGenerator) {
         int n, expected;
     };
     const Case cases[] = {
-        {0, 100, 1},           {1, 100, 4},           {1000, 100, 38},      {1000, 7, 3},
-        {1000, 3, 2},          {86399999, 100, 73},   {86399999, 7, 6},     {86399999, 2, 2},
-        {86400000 + 1000, 100, 38},  // the clock is read as time of day
+        {0, 100, 1},
+        {1, 100, 4},
+        {1000, 100, 38},
+        {1000, 7, 3},
+        {1000, 3, 2},
+        {86399999, 100, 73},
+        {86399999, 7, 6},
+        {86399999, 2, 2},
+        {86400000 + 1000, 100, 38}, // the clock is read as time of day
     };
     for (const Case& c : cases) {
         GameRig rig;
@@ -62,16 +68,27 @@ TEST(Generator, PickKindFollowsThePercentagesAtTheirBoundaries) {
     };
     const std::array<int, 8> tens{0, 10, 10, 10, 10, 10, 10, 40};
     const Case cases[] = {
-        {tens, 1, 1},   {tens, 10, 1},  {tens, 11, 2},  {tens, 20, 2},  {tens, 21, 3},
-        {tens, 50, 5},  {tens, 51, 6},  {tens, 60, 6},  {tens, 61, 7},  {tens, 100, 7},
-        {{0, 100, 0, 0, 0, 0, 0, 0}, 100, 1},        // everything is the square
-        {{0, 0, 0, 0, 0, 0, 0, 0}, 1, 7},            // nothing left for kinds 1 to 6
-        {{0, 0, 0, 0, 0, 0, 0, 100}, 1, 7},          // kind 7's own value plays no part
+        {tens, 1, 1},
+        {tens, 10, 1},
+        {tens, 11, 2},
+        {tens, 20, 2},
+        {tens, 21, 3},
+        {tens, 50, 5},
+        {tens, 51, 6},
+        {tens, 60, 6},
+        {tens, 61, 7},
+        {tens, 100, 7},
+        {{0, 100, 0, 0, 0, 0, 0, 0}, 100, 1}, // everything is the square
+        {{0, 0, 0, 0, 0, 0, 0, 0}, 1, 7},     // nothing left for kinds 1 to 6
+        {{0, 0, 0, 0, 0, 0, 0, 100}, 1, 7},   // kind 7's own value plays no part
         {{0, 0, 0, 0, 0, 0, 0, 0}, 100, 7},
-        {{0, 20, 20, 20, 20, 10, 10, 50}, 100, 6},   // 1 to 6 reach 100: kind 7 never comes
-        {{0, 15, 15, 14, 14, 14, 14, 14}, 15, 1},    {{0, 15, 15, 14, 14, 14, 14, 14}, 16, 2},
-        {{0, 15, 15, 14, 14, 14, 14, 14}, 30, 2},    {{0, 15, 15, 14, 14, 14, 14, 14}, 31, 3},
-        {{0, 15, 15, 14, 14, 14, 14, 14}, 86, 6},    {{0, 15, 15, 14, 14, 14, 14, 14}, 87, 7},
+        {{0, 20, 20, 20, 20, 10, 10, 50}, 100, 6}, // 1 to 6 reach 100: kind 7 never comes
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 15, 1},
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 16, 2},
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 30, 2},
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 31, 3},
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 86, 6},
+        {{0, 15, 15, 14, 14, 14, 14, 14}, 87, 7},
     };
     for (const Case& c : cases) {
         GameRig rig;
@@ -86,7 +103,8 @@ TEST(Generator, ShapesAndColoursFollowTheirKind) {
     std::map<int, std::set<int>> shapesOf;
     for (std::uint64_t t = 0; t < 400; ++t) {
         rig.Host.Now = t;
-        for (int kind = 1; kind <= 7; ++kind) shapesOf[kind].insert(rig.Game.PickShape(kind));
+        for (int kind = 1; kind <= 7; ++kind)
+            shapesOf[kind].insert(rig.Game.PickShape(kind));
     }
     EXPECT_EQ(shapesOf[1], (std::set<int>{1}));
     EXPECT_EQ(shapesOf[2], (std::set<int>{2, 3}));

@@ -29,9 +29,15 @@ TEST(Well, ResetBoardClampsTheSizeIntoTheOfferedRange) {
         int width, height, expectedWidth, expectedHeight;
     };
     const Case cases[] = {
-        {5, 16, 6, 17},       {3, 10, 6, 17},      {6, 17, 6, 17},   {50, 50, 50, 50},
-        {51, 51, 50, 50},     {100000, 100000, 50, 50}, {2147483647, 2147483647, 50, 50},
-        {-2147483647 - 1, -5, 6, 17}, {9, 30, 9, 30},
+        {5, 16, 6, 17},
+        {3, 10, 6, 17},
+        {6, 17, 6, 17},
+        {50, 50, 50, 50},
+        {51, 51, 50, 50},
+        {100000, 100000, 50, 50},
+        {2147483647, 2147483647, 50, 50},
+        {-2147483647 - 1, -5, 6, 17},
+        {9, 30, 9, 30},
     };
     for (const Case& c : cases) {
         GameRig rig;
@@ -56,7 +62,8 @@ TEST(Well, ResetBoardShowsAnEmptyBoardAndZeroCounters) {
 
     EXPECT_EQ(rig.Game.TheWell.GetCell(3, 10), 0);
     std::string empty;
-    for (int i = 0; i < 25; ++i) empty += "........\n";
+    for (int i = 0; i < 25; ++i)
+        empty += "........\n";
     EXPECT_EQ(rig.Host.Screen(), Picture(empty));
     EXPECT_EQ(rig.Host.Preview, 0);
     EXPECT_EQ(rig.Host.Counters[Counter::Score], "00000");

@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 
 TEST(EngineThread, RunsOperationsOneAfterAnotherInPostingOrder) {
     EngineThread thread;
-    std::vector<int> order;  // touched only by the engine thread until the wait
+    std::vector<int> order; // touched only by the engine thread until the wait
     std::atomic<int> running{0};
     std::atomic<bool> overlapped{false};
     std::vector<std::thread> posters;
@@ -27,7 +27,8 @@ TEST(EngineThread, RunsOperationsOneAfterAnotherInPostingOrder) {
             }
         });
     }
-    for (auto& poster : posters) poster.join();
+    for (auto& poster : posters)
+        poster.join();
     thread.PostAndWait([] {});
     EXPECT_FALSE(overlapped);
     ASSERT_EQ(order.size(), 800u);
@@ -47,14 +48,15 @@ TEST(EngineThread, StopCutsTheWaitUnderWayShortAndDropsTheQueue) {
         thread.Sleep(60000);
     });
     thread.Post([&] { laterRan = true; });
-    while (!started) std::this_thread::sleep_for(1ms);
+    while (!started)
+        std::this_thread::sleep_for(1ms);
     const auto before = std::chrono::steady_clock::now();
     thread.Stop();
     EXPECT_LT(std::chrono::steady_clock::now() - before, 30s);
     EXPECT_FALSE(laterRan);
     EXPECT_TRUE(thread.Stopping());
-    thread.Post([&] { laterRan = true; });  // dropped, not run
-    thread.PostAndWait([&] { laterRan = true; });  // returns at once
+    thread.Post([&] { laterRan = true; });        // dropped, not run
+    thread.PostAndWait([&] { laterRan = true; }); // returns at once
     EXPECT_FALSE(laterRan);
 }
 
@@ -78,11 +80,12 @@ TEST(FallClock, ATickQueuedForAnArmingSwitchedOffSinceIsDropped) {
         // Keep the engine busy while ticks of this arming pile up behind.
         std::this_thread::sleep_for(150ms);
         clock->SetEnabled(false);
-        clock->SetEnabled(true);  // a new arming
+        clock->SetEnabled(true); // a new arming
     });
     // The piled-up ticks belong to the first arming and are dropped; the new
     // arming delivers one tick, which switches the timer off.
-    for (int i = 0; i < 400 && processed == 0; ++i) std::this_thread::sleep_for(5ms);
+    for (int i = 0; i < 400 && processed == 0; ++i)
+        std::this_thread::sleep_for(5ms);
     std::this_thread::sleep_for(50ms);
     thread.PostAndWait([] {});
     EXPECT_EQ(processed, 1);

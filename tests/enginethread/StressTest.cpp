@@ -39,7 +39,7 @@ private:
     int interval_ = 1000;
 };
 
-}  // namespace
+} // namespace
 
 TEST(EngineThreadStress, CommandsAndActionsAtAMillisecondAgainstARunningGameNeverInterleave) {
     TGameSettings settings;

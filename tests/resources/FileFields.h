@@ -40,7 +40,8 @@ inline constexpr QRgb StandardPalette[16] = {
 // StandardPalette.
 inline std::vector<QRgb> PaletteAt(const QByteArray& bytes, qsizetype offset) {
     std::vector<QRgb> entries;
-    for (int i = 0; i < 16; ++i) entries.push_back(PaletteEntryAt(bytes, offset + 4 * i));
+    for (int i = 0; i < 16; ++i)
+        entries.push_back(PaletteEntryAt(bytes, offset + 4 * i));
     return entries;
 }
 

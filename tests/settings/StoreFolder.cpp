@@ -20,4 +20,3 @@ std::string StoreFolder::Entries() const {
     }
     return entries;
 }
-

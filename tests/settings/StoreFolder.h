@@ -38,4 +38,3 @@ public:
 private:
     QTemporaryDir dir_;
 };
-

@@ -4,13 +4,16 @@
 
 #include "support/TextWell.h"
 
-std::string FakeHost::Screen() const { return BottomRows(Height); }
+std::string FakeHost::Screen() const {
+    return BottomRows(Height);
+}
 
 std::string FakeHost::BottomRows(int rows) const {
     std::vector<std::string> lines;
     for (int y = Height - rows; y < Height; ++y) {
         std::string line;
-        for (int x = 0; x < Width; ++x) line += CellChar(At(x, y));
+        for (int x = 0; x < Width; ++x)
+            line += CellChar(At(x, y));
         lines.push_back(line);
     }
     return JoinRows(lines);
@@ -37,18 +40,27 @@ void FakeHost::DrawCell(int x, int y, int code) {
     }
     ++Draws;
     if (RecordDraws) DrawLog.push_back({x, y, code, Log.size()});
-    if (y < 0) return;  // hidden rows lie outside the box
+    if (y < 0) return; // hidden rows lie outside the box
     Cells[static_cast<size_t>(y * Width + x)] = code;
 }
 
 void FakeHost::FillWellBlack() {
-    for (int& cell : Cells) cell = 0;
+    for (int& cell : Cells)
+        cell = 0;
 }
 
-void FakeHost::DrawPreview(int shape) { Preview = shape; }
-void FakeHost::ClearPreview() { Preview = 0; }
-void FakeHost::ShowCounter(Counter which, const std::string& text) { Counters[which] = text; }
-void FakeHost::SetCaption(const std::string& caption) { Caption = caption; }
+void FakeHost::DrawPreview(int shape) {
+    Preview = shape;
+}
+void FakeHost::ClearPreview() {
+    Preview = 0;
+}
+void FakeHost::ShowCounter(Counter which, const std::string& text) {
+    Counters[which] = text;
+}
+void FakeHost::SetCaption(const std::string& caption) {
+    Caption = caption;
+}
 
 void FakeHost::SetTimerEnabled(bool enabled) {
     if (enabled == Enabled) return;
@@ -86,7 +98,9 @@ void FakeHost::PlayFile(const std::string& path, bool waitForEnd) {
     if (waitForEnd) Now += static_cast<std::uint64_t>(FileLength);
 }
 
-void FakeHost::Beep(BeepKind kind) { Log.push_back("beep " + std::to_string(static_cast<int>(kind))); }
+void FakeHost::Beep(BeepKind kind) {
+    Log.push_back("beep " + std::to_string(static_cast<int>(kind)));
+}
 
 void FakeHost::ShowMessage(const std::string& text) {
     Messages.push_back(text);

@@ -24,19 +24,19 @@ public:
     // The fall clock.
     bool Enabled = false;
     int Interval = 1000;
-    std::uint64_t ArmedAt = 0;  // when the timer was last switched on
+    std::uint64_t ArmedAt = 0; // when the timer was last switched on
     int Armings = 0;
 
     // What is on the screen. Cells never drawn hold -1.
     int Width = 0;
     int Height = 0;
     std::vector<int> Cells;
-    int Preview = -1;  // 0 after ClearPreview, else the shape shown
+    int Preview = -1; // 0 after ClearPreview, else the shape shown
     std::map<Counter, std::string> Counters;
     std::string Caption;
 
-    std::vector<std::string> Log;           // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
-    std::vector<std::string> WaitScreens;   // the screen at the start of every wait
+    std::vector<std::string> Log;         // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
+    std::vector<std::string> WaitScreens; // the screen at the start of every wait
     bool SaveWaitScreens = true;
     std::vector<std::string> Messages;
     int Draws = 0;

@@ -33,7 +33,8 @@ struct GameRig {
         Game.PieceX = x;
         Game.PieceY = y;
         Game.PieceColor = color != 0 ? color : FixedColorOfShape(shape);
-        for (const CellOffset& c : ShapeTable[shape]) Host.DrawCell(x + c.dx, y + c.dy, Game.PieceColor);
+        for (const CellOffset& c : ShapeTable[shape])
+            Host.DrawCell(x + c.dx, y + c.dy, Game.PieceColor);
     }
 
     // Starts a game, lays `bottomRows` into the bottom of the well and puts

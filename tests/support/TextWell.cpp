@@ -23,11 +23,14 @@ std::vector<std::string> ParseRows(const std::string& picture) {
 
 std::string JoinRows(const std::vector<std::string>& rows) {
     std::string text = "\n";
-    for (const std::string& row : rows) text += row + "\n";
+    for (const std::string& row : rows)
+        text += row + "\n";
     return text;
 }
 
-std::string Picture(const std::string& picture) { return JoinRows(ParseRows(picture)); }
+std::string Picture(const std::string& picture) {
+    return JoinRows(ParseRows(picture));
+}
 
 char CellChar(int code) {
     if (code == 0) return '.';
@@ -56,7 +59,8 @@ std::string GridRows(const Engine& engine, int rows) {
     const Well& well = engine.TheWell;
     for (int y = well.Height() - rows; y < well.Height(); ++y) {
         std::string line;
-        for (int x = 0; x < well.Width(); ++x) line += CellChar(well.GetCell(x, y));
+        for (int x = 0; x < well.Width(); ++x)
+            line += CellChar(well.GetCell(x, y));
         lines.push_back(line);
     }
     return JoinRows(lines);

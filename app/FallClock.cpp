@@ -1,20 +1,21 @@
 #include "app/FallClock.h"
 
-FallClock::FallClock(TickHandler onTick) : onTick_(std::move(onTick)) {
-    // Created disabled, with the handler bound, as the main window's Timer1.
+FallClock::FallClock(TickHandler onTick, MMTimerService::ServiceSeam* seam)
+    : onTick_(std::move(onTick)), timer_(seam) {
+    // Created disabled, as the main window's Timer1; the handler is bound at
+    // each arming.
     timer_.SetEnabled(0);
-    timer_.SetOnTimer([this](TMMTimer&, std::uint32_t) { onTick_(arming_.load()); });
 }
 
 void FallClock::SetEnabled(bool enabled) {
-    if (enabled == enabled_.load()) return;
+    if (enabled == Enabled()) return;
     if (enabled) {
-        // A new arming: ticks still queued from the last one no longer count.
-        arming_.fetch_add(1);
-        enabled_.store(true);
+        // A new arming, with a handler of its own that names it: ticks of the
+        // last one, still queued or still on their way, no longer count.
+        const std::uint64_t arming = ++arming_;
+        timer_.SetOnTimer([this, arming](TMMTimer&, std::uint32_t) { onTick_(arming); });
         timer_.SetEnabled(1);
     } else {
-        enabled_.store(false);
         timer_.SetEnabled(0);
     }
 }

@@ -21,9 +21,15 @@ std::string FormatMessage(int id, int first, int second = 0) {
     return text;
 }
 
+// The handler of the tick that this thread is raising, taken together with
+// the check of the tick's event. Thread-local, not a member: the handler may
+// destroy the timer, and the tick must not touch the timer afterwards.
+thread_local const TNotifyTimeEvent* acceptedHandler = nullptr;
+
 } // namespace
 
-TMMTimer::TMMTimer() : FEnabled(~std::int32_t{0}), FInterval(1000), FResolution(1000) {
+TMMTimer::TMMTimer(MMTimerService::ServiceSeam* seam)
+    : service_(seam), FEnabled(~std::int32_t{0}), FInterval(1000), FResolution(1000) {
     TimeGetDevCaps(&FTimeCaps, sizeof(FTimeCaps));
 }
 
@@ -112,7 +118,9 @@ void TMMTimer::DoTimer() {
     // A copy, called without the lock: the handler may change the properties,
     // replace itself or destroy the timer.
     TNotifyTimeEvent handler;
-    {
+    if (acceptedHandler) {
+        handler = *std::exchange(acceptedHandler, nullptr);
+    } else {
         std::lock_guard guard(lock_);
         handler = FOnTimer;
     }
@@ -122,14 +130,21 @@ void TMMTimer::DoTimer() {
 void TMMTimer::TimerCallback(std::uint32_t uTimerID, std::uint32_t /*uMsg*/, std::uintptr_t dwUser,
                              std::uintptr_t /*dw1*/, std::uintptr_t /*dw2*/) {
     auto* timer = reinterpret_cast<TMMTimer*>(dwUser);
+    TNotifyTimeEvent handler;
     {
         // The service picked this tick up before a setter killed or replaced
         // its event: it is dropped, so that no tick of an event begins once
-        // the setter that ended it has returned.
+        // the setter that ended it has returned. An accepted tick keeps the
+        // handler of its event, whatever is assigned after the lock is gone.
         std::lock_guard guard(timer->lock_);
         if (uTimerID != timer->FTimerID) return;
+        handler = timer->FOnTimer;
     }
+    MMTimerService::ServiceSeam* seam = timer->service_.Seam();
+    if (seam && seam->TickAccepted) seam->TickAccepted();
+    acceptedHandler = &handler;
     timer->DoTimer();
+    acceptedHandler = nullptr;
 }
 
 void TMMTimer::UpdateTimer() {

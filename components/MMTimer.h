@@ -44,8 +44,9 @@ using TNotifyTimeEvent = std::function<void(TMMTimer& Sender, std::uint32_t dwTi
 class TMMTimer {
 public:
     // Interval 1000, Resolution 1000, Enabled true; nothing is scheduled
-    // until OnTimer is assigned.
-    TMMTimer();
+    // until OnTimer is assigned. A seam lets tests reach into the service
+    // behind the timer; the program passes none.
+    explicit TMMTimer(MMTimerService::ServiceSeam* seam = nullptr);
     // Stops the timer and waits until no tick is under way, so that no
     // handler runs once it has returned. It must not run on a thread that the
     // handler waits for. Destroying the timer from inside its own handler is
@@ -79,7 +80,10 @@ public:
 
 protected:
     // The one place the event is raised: calls OnTimer with the current tick
-    // count when it is assigned. Each tick of the service comes through here.
+    // count when it is assigned. Each tick of the service comes through here,
+    // and calls the handler that was assigned when the tick was accepted for
+    // the scheduled event: a setter that replaces the handler and restarts the
+    // event in the moment between cannot hand an old tick to the new handler.
     virtual void DoTimer();
 
     // Stops the timer for good and waits until no tick is under way (see the

@@ -15,7 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::atomic<int> failuresAsked{0};
 std::atomic<std::uint64_t> eventsSet{0};
 std::atomic<int> eventsActive{0};
 std::atomic<std::uint32_t> nextEventId{1};
@@ -27,9 +26,10 @@ bool InDeviceBounds(std::uint32_t period) {
     return period >= DeviceCaps.wPeriodMin && period <= DeviceCaps.wPeriodMax;
 }
 
-bool TakeAskedFailure() {
-    int asked = failuresAsked.load();
-    while (asked > 0 && !failuresAsked.compare_exchange_weak(asked, asked - 1)) {
+bool TakeAskedFailure(ServiceSeam* seam) {
+    if (seam == nullptr) return false;
+    int asked = seam->FailSetEvents.load();
+    while (asked > 0 && !seam->FailSetEvents.compare_exchange_weak(asked, asked - 1)) {
     }
     return asked > 0;
 }
@@ -84,7 +84,7 @@ struct EventThread::Shared {
     std::uintptr_t user = 0;
 };
 
-EventThread::EventThread() : shared_(std::make_shared<Shared>()) {
+EventThread::EventThread(ServiceSeam* seam) : shared_(std::make_shared<Shared>()), seam_(seam) {
     worker_ = std::thread(&EventThread::Run, shared_);
 }
 
@@ -101,7 +101,7 @@ std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t /*res
                                         TimeCallback callback, std::uintptr_t user,
                                         std::uint32_t kind) {
     if (!InDeviceBounds(delay) || kind != TimePeriodic || callback == nullptr) return 0;
-    if (TakeAskedFailure()) return 0;
+    if (TakeAskedFailure(seam_)) return 0;
     std::lock_guard guard(shared_->lock);
     if (shared_->id != 0) return 0;
     shared_->id = NewEventId();
@@ -171,10 +171,6 @@ void EventThread::Run(std::shared_ptr<Shared> shared) {
         callback(id, 0, user, 0, 0);
         lock.lock();
     }
-}
-
-void FailNextSetEvent(int count) {
-    failuresAsked = count;
 }
 
 std::uint64_t EventsSet() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <thread>
@@ -46,13 +48,23 @@ std::uint32_t GetTickCount();
 using TimeCallback = void (*)(std::uint32_t uTimerID, std::uint32_t uMsg, std::uintptr_t dwUser,
                               std::uintptr_t dw1, std::uintptr_t dw2);
 
+// What a test may ask of the service behind one clock: that the next settings
+// of an event fail, and a call at the moment a tick has been accepted for the
+// clock's current event, before the clock raises it (to do there what another
+// thread might do in that moment). Given to the clock when it is made; it must
+// outlive the clock. The program uses none.
+struct ServiceSeam {
+    std::atomic<int> FailSetEvents{0};
+    std::function<void()> TickAccepted;
+};
+
 // One thread that calls back one periodic event at a time. Each clock owns
 // one, so that stopping a clock can wait for its own callbacks and for no
 // one else's. Thread-safe: events are set and killed from any thread,
 // including from inside their own callback.
 class EventThread {
 public:
-    EventThread();
+    explicit EventThread(ServiceSeam* seam = nullptr);
     ~EventThread();
     EventThread(const EventThread&) = delete;
     EventThread& operator=(const EventThread&) = delete;
@@ -63,7 +75,7 @@ public:
     // Returns the event's identifier (never 0), or 0 when the delay is out of
     // the device bounds, the kind is not periodic, an event is already set
     // (one at a time, so that no identifier is ever lost) or a failure was
-    // asked for with FailNextSetEvent. The resolution is only advice.
+    // asked for through the seam. The resolution is only advice.
     std::uint32_t TimeSetEvent(std::uint32_t delay, std::uint32_t resolution, TimeCallback callback,
                                std::uintptr_t user, std::uint32_t kind);
 
@@ -82,20 +94,21 @@ public:
     // Events set afterwards are accepted but never called back.
     void Stop();
 
+    ServiceSeam* Seam() const { return seam_; }
+
 private:
     struct Shared;
     static void Run(std::shared_ptr<Shared> shared);
 
     // Shared with the thread, which keeps it alive while it runs.
     std::shared_ptr<Shared> shared_;
+    ServiceSeam* seam_;
     // Written by the constructor and by Stop, on the owner's thread only.
     std::thread worker_;
 };
 
-// Test hooks: counters over every EventThread and period of the process.
+// Counters over every EventThread and period of the process, for the tests.
 
-// The next count calls of TimeSetEvent fail (return 0).
-void FailNextSetEvent(int count = 1);
 // How many events TimeSetEvent has set, and how many are set and not killed.
 std::uint64_t EventsSet();
 int EventsActive();

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -92,4 +93,42 @@ TEST(FallClock, ATickQueuedForAnArmingSwitchedOffSinceIsDropped) {
     EXPECT_EQ(processedArming, 2u);
     thread.Stop();
     clock.reset();
+}
+
+TEST(FallClock, ATickOvertakenByARearmingBetweenItsAcceptanceAndItsDeliveryIsDropped) {
+    // The engine switches the clock off, steps and switches it on again in
+    // the very moment after the timer has accepted a tick of the old arming
+    // and before that tick is handed on. The seam runs the re-arming exactly
+    // there. The old tick must not count for the new arming: the next step
+    // comes a full period after the re-arming, not at once.
+    MMTimerService::ServiceSeam seam;
+    std::unique_ptr<FallClock> clock;
+    std::mutex lock;
+    std::vector<std::pair<std::uint64_t, bool>> delivered; // arming, taken
+    std::atomic<bool> rearmed{false};
+    seam.TickAccepted = [&] {
+        if (rearmed.exchange(true)) return;
+        clock->SetEnabled(false);
+        clock->SetEnabled(true);
+    };
+    clock = std::make_unique<FallClock>(
+        [&](std::uint64_t arming) {
+            const bool taken = clock->IsCurrent(arming);
+            if (taken) clock->SetEnabled(false); // as the game's tick does
+            std::lock_guard guard(lock);
+            delivered.emplace_back(arming, taken);
+        },
+        &seam);
+    clock->SetInterval(20);
+    clock->SetEnabled(true);
+    for (int i = 0; i < 400; ++i) {
+        {
+            std::lock_guard guard(lock);
+            if (delivered.size() >= 2) break;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    clock.reset();
+    const std::vector<std::pair<std::uint64_t, bool>> expected{{1, false}, {2, true}};
+    EXPECT_EQ(delivered, expected);
 }

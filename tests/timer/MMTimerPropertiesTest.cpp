@@ -204,11 +204,12 @@ TEST(MMTimerProperties, AnotherTrueValueKeepsTheStoredOne) {
 }
 
 TEST(MMTimerProperties, AFailedScheduleLeavesTheTimerStoppedButEnabledUntilTheNextTry) {
-    TMMTimer timer;
+    MMTimerService::ServiceSeam seam;
+    TMMTimer timer(&seam);
     timer.SetEnabled(0);
     timer.SetOnTimer(Ignore);
 
-    FailNextSetEvent();
+    seam.FailSetEvents = 1;
     try {
         timer.SetEnabled(1);
         ADD_FAILURE() << "no error raised";
@@ -228,7 +229,7 @@ TEST(MMTimerProperties, AFailedScheduleLeavesTheTimerStoppedButEnabledUntilTheNe
 
     // Replacing a running event: the old one is gone too, and the error is a
     // general error as well.
-    FailNextSetEvent();
+    seam.FailSetEvents = 1;
     EXPECT_THROW(timer.SetInterval(300), Exception);
     EXPECT_EQ(timer.Interval(), 300u);
     EXPECT_FALSE(Running());
@@ -243,10 +244,11 @@ TEST(MMTimerProperties, RaisesAndEventsStayBalancedThroughAnySequenceOfChanges) 
         return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
     };
     {
-        TMMTimer timer;
+        MMTimerService::ServiceSeam seam;
+        TMMTimer timer(&seam);
         for (int i = 0; i < 500; ++i) {
             SCOPED_TRACE("change " + std::to_string(i));
-            if (random() % 10 == 0) FailNextSetEvent();
+            if (random() % 10 == 0) seam.FailSetEvents = 1;
             try {
                 switch (random() % 4) {
                 case 0:
@@ -264,7 +266,7 @@ TEST(MMTimerProperties, RaisesAndEventsStayBalancedThroughAnySequenceOfChanges) 
                 }
             } catch (const Exception&) {
             }
-            FailNextSetEvent(0);
+            seam.FailSetEvents = 0;
             const Periods held = PeriodsHeld();
             if (Running()) {
                 EXPECT_TRUE(timer.Enabled() != 0 && timer.OnTimer());

@@ -1,5 +1,7 @@
 #include "components/SoundPlayerBeeps.h"
 
+#include "resources/generators/Wave.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,11 +9,6 @@
 namespace {
 
 constexpr int BeepRate = 22050;
-
-void AppendLe(QByteArray& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 struct Note {
     double frequency; // Hz
@@ -37,25 +34,9 @@ void AppendNote(std::vector<std::uint8_t>& samples, const Note& note) {
 } // namespace
 
 QByteArray MonoWave8(const std::vector<std::uint8_t>& samples, int sampleRate) {
-    const auto dataSize = static_cast<std::uint32_t>(samples.size());
-    const std::uint32_t pad = dataSize % 2; // chunks of a RIFF file start at even offsets
-    QByteArray wave;
-    wave.reserve(44 + static_cast<qsizetype>(dataSize + pad));
-    wave.append("RIFF");
-    AppendLe(wave, 36 + dataSize + pad, 4);
-    wave.append("WAVEfmt ");
-    AppendLe(wave, 16, 4);                                     // size of the format block
-    AppendLe(wave, 1, 2);                                      // PCM
-    AppendLe(wave, 1, 2);                                      // one channel
-    AppendLe(wave, static_cast<std::uint32_t>(sampleRate), 4); // frames per second
-    AppendLe(wave, static_cast<std::uint32_t>(sampleRate), 4); // bytes per second
-    AppendLe(wave, 1, 2);                                      // bytes per frame
-    AppendLe(wave, 8, 2);                                      // bits per sample
-    wave.append("data");
-    AppendLe(wave, dataSize, 4);
-    wave.append(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(dataSize));
-    if (pad) wave.append('\0');
-    return wave;
+    const std::vector<std::uint8_t> wave = ResGen::EncodeWaveFile(sampleRate, samples);
+    return QByteArray(reinterpret_cast<const char*>(wave.data()),
+                      static_cast<qsizetype>(wave.size()));
 }
 
 QByteArray BeepWave(MessageSound kind) {

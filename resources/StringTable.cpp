@@ -1,5 +1,7 @@
 #include "resources/StringTable.h"
 
+#include "resources/Version.h"
+
 namespace StringTable {
 
 const char* LoadStr(int id) {
@@ -15,7 +17,7 @@ const char* LoadStr(int id) {
     case IdleTitle:
         return "Brimal  ";
     case AboutText:
-        return "            Brimal Ver 1.2.4\r\n"
+        return "            Brimal Ver " BRIMAL_VERSION_SHORT "\r\n"
                "\r\n"
                "      Programmed by Kelvox\r\n"
                "\r\n"

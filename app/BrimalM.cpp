@@ -2,23 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QCursor>
 #include <QDialog>
-#include <QFont>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
 #include <QScreen>
 
-#include "app/BoardSurface.h"
 #include "app/BoardWidgets.h"
 #include "app/CentreCommand.h"
-#include "app/EngineThread.h"
-#include "app/FallClock.h"
+#include "app/CounterPanel.h"
+#include "app/GameSession.h"
+#include "app/InputRouter.h"
 #include "components/Fonts.h"
-#include "components/Joystick.h"
-#include "components/KePanel.h"
-#include "components/MessageBeep.h"
+#include "components/PMsgDlg.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
 #include "engine/Engine.h"
@@ -28,8 +22,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/SoundFileFallback.h"
 
-TBrimalM* BrimalM = nullptr;
-
 namespace {
 
 // The client size the window is designed at: the size of the default 8 x 25
@@ -37,30 +29,15 @@ namespace {
 // size is.
 constexpr QSize DesignClientSize(221, 404);
 
-QLineEdit* MakeCounter(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setGeometry(geometry);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->setAttribute(Qt::WA_TransparentForMouseEvents);
-    edit->setFont(FixedPitchFont(15, true));
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    edit->setPalette(palette);
-    edit->setTextMargins(0, 0, 0, 0);
-    return edit;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
+template <class Control> Control* Named(Control* control, const char* name) {
+    control->setObjectName(name);
+    return control;
 }
 
 } // namespace
 
-TBrimalM::TBrimalM(QWidget* parent) : QMainWindow(parent) {
-    BrimalM = this;
+TBrimalM::TBrimalM(AppServices services, QWidget* parent)
+    : QMainWindow(parent), Services(std::move(services)) {
     InstallFontSubstitutes();
     setFont(ProportionalFont(15));
     CreateMenus();
@@ -72,28 +49,16 @@ TBrimalM::~TBrimalM() {
     FormClose();
     // The well and preview boxes show the board surface: they go before it.
     delete takeCentralWidget();
-    if (BrimalM == this) BrimalM = nullptr;
 }
 
 void TBrimalM::CreateControls() {
-    Client = new QWidget(this);
+    Client = Named(new QWidget(this), "Client");
     Client->setAutoFillBackground(true);
     Client->setBackgroundRole(QPalette::Button);
     setCentralWidget(Client);
+    Bevel1 = Named(new BevelBox(Client), "Bevel1");
 
-    Bevel1 = new BevelBox(Client);
-
-    Panel1 = new TKePanel(Client);
-    Panel1->setFont(FixedPitchFont(17));
-    // The counters neither take the focus nor accept input; the panel stays
-    // enabled so that their text is drawn black, not greyed.
-    Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label2 = MakeLabel(Panel1, "得点", QRect(18, 8, 34, 17));
-    Score = MakeCounter(Panel1, "00000", QRect(12, 32, 51, 23));
-    Label3 = MakeLabel(Panel1, "総数", QRect(18, 72, 34, 17));
-    Kazu = MakeCounter(Panel1, "00000", QRect(12, 96, 51, 23));
-    Label1 = MakeLabel(Panel1, "４段抜", QRect(12, 136, 51, 17));
-    Line4 = MakeCounter(Panel1, "00", QRect(24, 160, 24, 23));
+    Panel1 = new CounterPanel(Client);
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -101,35 +66,16 @@ void TBrimalM::CreateControls() {
 }
 
 void TBrimalM::FormCreate() {
-    // 1. The application-wide handlers.
-    qApp->installEventFilter(this);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive) {
-                    AppOnActivate();
-                } else {
-                    AppOnDeactivate();
-                }
-            });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { close(); });
-
-    // 2. The idle title.
-    IdleTitle = Resources::Text(StringTable::IdleTitle);
-    setWindowTitle(IdleTitle);
+    // The idle title, and the window-menu command that centres the window:
+    // this desktop gives no way into the task bar's window menu, so it lives
+    // in the window's context menu and, where there is a system tray, in the
+    // menu of the program's tray icon.
+    setWindowTitle(Resources::Text(StringTable::IdleTitle));
     setWindowIcon(Resources::AppIcon());
-
-    // 3. The window-menu command that centres the window: this desktop gives
-    // no way into the task bar's window menu, so it lives in the window's
-    // context menu (contextMenuEvent) and, where there is a system tray, in
-    // the menu of the program's tray icon.
     TrayIcon = CentreTrayIcon::CreateIfAvailable(this, [this](int id) { WindowMenuCommand(id); });
 
-    // 4. Joystick 1, polled every 15 ms, reporting to the input hook.
+    // The store, the window position at the design size, the settings.
     Sdl = std::make_unique<SdlSession>();
-    Joy =
-        std::make_unique<Joystick>(*Sdl, [this](const JoystickReport& r) { OnJoystickReport(r); });
-
-    // 5 to 7. The store, the window position at the design size, the settings.
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();
@@ -139,55 +85,46 @@ void TBrimalM::FormCreate() {
                      screen ? screen->geometry().size() : QSize(1024, 768), frameGeometry().size());
     move(position.Left, position.Top);
 
-    // The engine, its thread and the fall clock. Ticks come on the timer's
-    // thread and are queued for the engine thread.
-    Thread = std::make_unique<EngineThread>();
-    Timer1 = std::make_unique<FallClock>([this](std::uint64_t arming) {
-        Thread->Post([this, arming] {
-            if (Timer1->IsCurrent(arming)) Game->Timer1Timer();
-        });
-    });
-
-    // 9 to 11. The sound files, the clips, the preview bitmap and the cell
-    // images (the first choice of a kind, step 8, needs the engine, so it
-    // runs with the board's reset below, before it).
+    // The sound files, then the game with its clips, images and engine; the
+    // boxes that show the board; the player's keys and joystick 1.
     ApplySoundFileFallback(Settings);
-    std::array<QByteArray, 4> clips;
-    for (int slot = 1; slot <= 3; ++slot)
-        clips[slot] = Resources::SoundClip(slot);
-    Sound = std::make_unique<SoundPlayer>(*Sdl);
-    SetMessageBeeper([this](unsigned type) {
-        if (Sound) Sound->Beep(static_cast<MessageSound>(type));
-    });
-    std::array<QImage, 8> cellImages;
-    for (int code = 0; code <= 7; ++code)
-        cellImages[code] = Resources::CellImage(code);
-    Surface = std::make_unique<BoardSurface>(std::move(cellImages));
-
-    GG = new WellView(*Surface, Client);
+    Game = std::make_unique<GameSession>(static_cast<BoardWindow&>(*this), this, Settings, *Sdl,
+                                         Services.TimerSeam);
+    if (!Services.Desktop.MessageBeep) {
+        Services.Desktop.MessageBeep = [this](unsigned type) {
+            Game->Sound().Beep(static_cast<MessageSound>(type));
+        };
+    }
+    GG = Named(new WellView(Game->Surface(), Client), "GG");
     GG->move(0, 2);
-    NG = new PreviewView(*Surface, Client);
+    NG = Named(new PreviewView(Game->Surface(), Client), "NG");
     NG->setGeometry(0, 14, 48, 48);
     Bevel1->lower();
+    Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
 
-    Host = std::make_unique<WindowHost>(this, static_cast<BoardWindow&>(*this), *Surface, *Timer1,
-                                        *Thread, Sound.get(), std::move(clips));
-    Game = std::make_unique<Engine>(*Host, Settings,
-                                    EngineTexts{StringTable::LoadStr(StringTable::IdleTitle),
-                                                StringTable::LoadStr(StringTable::GameOverText)});
-    Host->SetPlayingTitle(Game->PlayingTitle());
-
-    // 8 and 12: a fresh kind for the first piece, then the empty board of the
-    // stored size. The layout is applied before the window is first shown.
-    RunOnEngine([](Engine& game) {
+    // A fresh kind for the first piece, then the empty board of the stored
+    // size, laid out before the window is first shown.
+    Game->RunOnEngine([](Engine& game) {
         game.DrawFreshKind();
         game.ResetBoard();
     });
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+
+    // The application-wide handlers come last, once everything they reach
+    // exists: a platform call above may already run the event loop.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                state == Qt::ApplicationActive ? AppOnActivate() : AppOnDeactivate();
+            });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { close(); });
+}
+
+bool TBrimalM::Closed() const {
+    return !Game || Game->Closed();
 }
 
 void TBrimalM::ApplyLayout(int width, int height) {
-    if (Closed) return;
+    if (Closed()) return;
     const QSize client(16 * width + 93, 16 * height + 4);
     Client->setFixedSize(client);
     Bevel1->setGeometry(QRect(QPoint(0, 0), client));
@@ -206,36 +143,47 @@ void TBrimalM::closeEvent(QCloseEvent* event) {
 }
 
 void TBrimalM::FormClose() {
-    if (Closed) return;
-    Closed = true;
-    // A message or the settings dialog still up would keep the program
-    // running after its window has closed (a close by signal or at the end of
-    // the session may come while one is up): it goes, as if cancelled.
+    if (Closed()) return;
+    // A message, the settings dialog or a menu still up would keep the
+    // program running after its window has closed (a close by signal or at
+    // the end of the session may come while one is up): they go, as if
+    // cancelled.
     for (QDialog* dialog : findChildren<QDialog*>()) {
         if (dialog->isVisible()) dialog->reject();
     }
-    // So would an open menu.
     for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i) {
         QApplication::activePopupWidget()->close();
     }
-    // 1. Stop the engine and the fall clock. A sound the engine waits for is
-    // cut short first; the step under way then ends with its waits cut
-    // short, and nothing queued runs.
-    if (Sound) Sound->Close();
-    if (Thread) Thread->Stop();
-    if (Timer1) Timer1->SetEnabled(false);
-    qApp->removeEventFilter(this);
-    SetMessageBeeper({});
-    // 2. The window position; a failure to write it is ignored.
-    if (SettingsStore_) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
-    // 3. The joystick.
-    if (Joy) Joy->Release();
-    // 4. The store; the clips went with the sound above. The engine, its
-    // host, the clock and the thread go too. The board surface stays until
-    // the window is destroyed, as the well and preview boxes paint from it.
+    // 1. The engine and the fall clock stop. 2. The window position; a
+    // failure to write it is ignored. 3. The keys and the joystick. 4. The
+    // store. The board surface stays until the window goes, as the well and
+    // preview boxes paint from it.
+    Game->Close();
+    SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
+    Input->Stop();
     SettingsStore_.reset();
-    Game.reset();
-    Host.reset();
-    Timer1.reset();
-    Thread.reset();
+}
+
+void TBrimalM::RepaintWell() {
+    if (!Closed()) GG->repaint();
+}
+
+void TBrimalM::RepaintPreview() {
+    if (!Closed()) NG->repaint();
+}
+
+void TBrimalM::ShowCounter(Counter which, const QString& text) {
+    if (!Closed()) Panel1->ShowCounter(which, text);
+}
+
+void TBrimalM::ShowCaption(const QString& caption) {
+    if (!Closed()) setWindowTitle(caption);
+}
+
+void TBrimalM::ShowGameOver(const QString& text) {
+    if (!Closed()) CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
+}
+
+void TBrimalM::MovePointerTo(int clientX, int clientY) {
+    if (!Closed()) QCursor::setPos(Client->mapToGlobal(QPoint(clientX, clientY)));
 }

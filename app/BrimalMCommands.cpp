@@ -1,30 +1,26 @@
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QCursor>
-#include <QLineEdit>
+#include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
-#include "app/BoardWidgets.h"
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
-#include "app/EngineThread.h"
-#include "app/FallClock.h"
-#include "app/SettingsDialogLauncher.h"
-#include "components/MessageBeep.h"
+#include "app/GameSession.h"
 #include "components/PMsgDlg.h"
-#include "components/ShellOpen.h"
-#include "components/SoundPlayer.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsDialog.h"
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = {}) {
     QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
     action->setShortcut(shortcut);
     return action;
 }
@@ -35,17 +31,19 @@ void TBrimalM::CreateMenus() {
     // All shortcuts are single keys without modifiers; items are never
     // disabled: each handler decides by the state what to do.
     MenuGame = menuBar()->addMenu("ゲーム(&G)");
-    GameGame = AddItem(MenuGame, "開始(&G)", QKeySequence(Qt::Key_G));
-    GameStop = AddItem(MenuGame, "中止(&S)", QKeySequence(Qt::Key_S));
-    GamePause = AddItem(MenuGame, "一時停止(&P)", QKeySequence(Qt::Key_P));
-    MenuGame->addSeparator();
-    Exit1 = AddItem(MenuGame, "終了(&X)");
+    MenuGame->setObjectName("MenuGame");
+    GameGame = AddItem(MenuGame, "GameGame", "開始(&G)", QKeySequence(Qt::Key_G));
+    GameStop = AddItem(MenuGame, "GameStop", "中止(&S)", QKeySequence(Qt::Key_S));
+    GamePause = AddItem(MenuGame, "GamePause", "一時停止(&P)", QKeySequence(Qt::Key_P));
+    MenuGame->addSeparator()->setObjectName("N2");
+    Exit1 = AddItem(MenuGame, "Exit1", "終了(&X)");
 
     MenuSet = menuBar()->addMenu("設定等(&S)");
-    MemuSetup = AddItem(MenuSet, "設定(&S)...");
-    MenuSet->addSeparator();
-    MenuHelp = AddItem(MenuSet, "ヘルプ(&H)", QKeySequence(Qt::Key_F1));
-    MenuAbout = AddItem(MenuSet, "バージョン情報(&A)...");
+    MenuSet->setObjectName("MenuSet");
+    MemuSetup = AddItem(MenuSet, "MemuSetup", "設定(&S)...");
+    MenuSet->addSeparator()->setObjectName("N1");
+    MenuHelp = AddItem(MenuSet, "MenuHelp", "ヘルプ(&H)", QKeySequence(Qt::Key_F1));
+    MenuAbout = AddItem(MenuSet, "MenuAbout", "バージョン情報(&A)...");
 
     connect(GameGame, &QAction::triggered, this, [this] { GameGameClick(); });
     connect(GameStop, &QAction::triggered, this, [this] { GameStopClick(); });
@@ -57,17 +55,7 @@ void TBrimalM::CreateMenus() {
 }
 
 void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
-    if (Closed) return;
-    Thread->Post([this, operation = std::move(operation)] { operation(*Game); });
-}
-
-void TBrimalM::RunOnEngine(const std::function<void(Engine&)>& operation) {
-    if (Closed) return;
-    Thread->PostAndWait([this, &operation] { operation(*Game); });
-}
-
-bool TBrimalM::Timer1Enabled() const {
-    return !Closed && Timer1->Enabled();
+    if (Game) Game->Post(std::move(operation));
 }
 
 void TBrimalM::GameGameClick() {
@@ -95,45 +83,44 @@ void TBrimalM::AppOnDeactivate() {
 }
 
 void TBrimalM::MemuSetupClick(QAction* sender) {
-    // The state is the engine's: ask it in turn with the other operations, so
-    // that a Start still queued counts; then carry the command out here.
-    PostToEngine([this, sender](Engine& game) {
-        if (!game.IsIdle()) return; // ignored while playing or paused
-        QMetaObject::invokeMethod(
-            this, [this, sender] { CarryOutSetupCommand(sender); }, Qt::QueuedConnection);
-    });
+    // The state is the engine's: it is asked in turn with the other
+    // operations, so that a Start still queued counts, and the command is
+    // carried out here when the answer is idle. While its dialog is up, the
+    // window takes no other command.
+    if (Game) Game->WhenIdle([this, sender] { CarryOutSetupCommand(sender); });
 }
 
 void TBrimalM::CarryOutSetupCommand(QAction* sender) {
-    // A Start may have been queued after the engine said idle. Asked again
-    // from here, the answer holds until the command is done: while its dialog
-    // is up, the window takes no commands.
-    bool idle = false;
-    RunOnEngine([&idle](Engine& game) { idle = game.IsIdle(); });
-    if (!idle) return;
     if (sender == MenuAbout) {
-        ShowAbout();
+        if (Settings.SoundOn) Services.Desktop.MessageBeep(MB_ICONASTERISK);
+        CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHelp) {
-        ShellOpen("Brimal.txt");
+        Services.Desktop.ShellOpen(QDir::current().absoluteFilePath("Brimal.txt"));
     } else {
         ShowSettingsDialog();
     }
 }
 
-void TBrimalM::ShowAbout() {
-    if (Settings.SoundOn) MessageBeep(MB_ICONASTERISK);
-    CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
-}
-
 void TBrimalM::ShowSettingsDialog() {
-    RunSettingsDialog(this, Settings, *SettingsStore_);
+    // The dialog frees itself when it closes; on OK it has written the new
+    // values into Settings and the store.
+    (new TSetform(this, Settings, *SettingsStore_, Services.Desktop))->exec();
     // Whether confirmed or cancelled: the board of the (new) size, emptied,
     // and a fresh kind for the next game.
-    if (Closed) return;
-    RunOnEngine([](Engine& game) {
+    PostToEngine([](Engine& game) {
         game.ResetBoard();
         game.DrawFreshKind();
     });
+}
+
+void TBrimalM::WindowMenuCommand(int id) {
+    if (Closed() || Game->InActivePlay() || id != CentreCommandId) return;
+    if (isMinimized()) {
+        showNormal();
+        raise();
+        activateWindow();
+    }
+    CentreOnDesktop();
 }
 
 void TBrimalM::CentreOnDesktop() {
@@ -163,33 +150,4 @@ void TBrimalM::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
         PostToEngine([](Engine& game) { game.FormPaint(); });
     }
-}
-
-void TBrimalM::RepaintWell() {
-    if (!Closed) GG->repaint();
-}
-
-void TBrimalM::RepaintPreview() {
-    if (!Closed) NG->repaint();
-}
-
-void TBrimalM::ShowCounter(Counter which, const QString& text) {
-    if (Closed) return;
-    QLineEdit* box = which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
-    box->setText(text);
-    // A number longer than the box shows its leading digits, not its last.
-    box->setCursorPosition(0);
-    box->repaint();
-}
-
-void TBrimalM::ShowCaption(const QString& caption) {
-    if (!Closed) setWindowTitle(caption);
-}
-
-void TBrimalM::ShowGameOver(const QString& text) {
-    if (!Closed) CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
-}
-
-void TBrimalM::MovePointerTo(int clientX, int clientY) {
-    if (!Closed) QCursor::setPos(Client->mapToGlobal(QPoint(clientX, clientY)));
 }

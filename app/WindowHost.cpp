@@ -11,7 +11,7 @@
 #include "engine/Catalogue.h"
 
 WindowHost::WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
-                       EngineThread& thread, SoundPlayer* sound, std::array<QByteArray, 4> clips)
+                       EngineThread& thread, SoundPlayer& sound, std::array<QByteArray, 4> clips)
     : window_(window), board_(board), surface_(surface), clock_(clock), thread_(thread),
       sound_(sound), clips_(std::move(clips)) {}
 
@@ -63,8 +63,13 @@ void WindowHost::ShowCounter(Counter which, const std::string& text) {
     });
 }
 
-void WindowHost::SetCaption(const std::string& caption) {
-    captionIsPlaying_.store(caption == playingTitle_);
+void WindowHost::PublishActivePlay() {
+    activePlay_.store(state_ == GameState::Playing && clock_.Enabled());
+}
+
+void WindowHost::SetCaption(GameState state, const std::string& caption) {
+    state_ = state;
+    PublishActivePlay();
     Post([caption = QString::fromStdString(caption)](BoardWindow& board) {
         board.ShowCaption(caption);
     });
@@ -72,6 +77,7 @@ void WindowHost::SetCaption(const std::string& caption) {
 
 void WindowHost::SetTimerEnabled(bool enabled) {
     clock_.SetEnabled(enabled);
+    PublishActivePlay();
 }
 bool WindowHost::TimerEnabled() const {
     return clock_.Enabled();
@@ -88,17 +94,16 @@ void WindowHost::Wait(int milliseconds) {
 }
 
 void WindowHost::PlayClip(int slot, bool waitForEnd) {
-    if (sound_ && slot >= 1 && slot <= 3) sound_->PlayMemory(clips_[slot], waitForEnd);
+    if (slot >= 1 && slot <= 3) sound_.PlayMemory(clips_[slot], waitForEnd);
 }
 
 void WindowHost::PlayFile(const std::string& path, bool waitForEnd) {
-    if (sound_) sound_->PlayFile(path, waitForEnd);
+    sound_.PlayFile(path, waitForEnd);
 }
 
 void WindowHost::Beep(BeepKind kind) {
-    if (sound_)
-        sound_->Beep(kind == BeepKind::Information ? MessageSound::Information
-                                                   : MessageSound::Exclamation);
+    sound_.Beep(kind == BeepKind::Information ? MessageSound::Information
+                                              : MessageSound::Exclamation);
 }
 
 void WindowHost::ShowMessage(const std::string& text) {

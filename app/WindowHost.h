@@ -32,16 +32,17 @@ public:
 
 // The engine's host in the real program. Runs on the engine thread: draws into
 // the board surface at once, switches Timer1, waits, plays sounds, and posts
-// everything the window must show to the user-interface thread.
+// everything the window must show to the user-interface thread. It also
+// publishes, as the engine changes them, whether a game is in active play.
 class WindowHost : public EngineHost {
 public:
     WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
-               EngineThread& thread, SoundPlayer* sound, std::array<QByteArray, 4> clips);
+               EngineThread& thread, SoundPlayer& sound, std::array<QByteArray, 4> clips);
 
-    // Whether the title is the playing title, for the user-interface thread's
-    // key filter.
-    bool CaptionIsPlaying() const { return captionIsPlaying_.load(); }
-    void SetPlayingTitle(const std::string& title) { playingTitle_ = title; }
+    // Whether a game is in active play: playing, with Timer1 on (it is off
+    // while a step is under way). Decided on the engine thread each time the
+    // state or Timer1 changes; read on any thread.
+    bool InActivePlay() const { return activePlay_.load(); }
 
     void LayoutBoard(int width, int height) override;
     void DrawCell(int x, int y, int code) override;
@@ -49,7 +50,7 @@ public:
     void DrawPreview(int shape) override;
     void ClearPreview() override;
     void ShowCounter(Counter which, const std::string& text) override;
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(GameState state, const std::string& caption) override;
     void SetTimerEnabled(bool enabled) override;
     bool TimerEnabled() const override;
     void SetTimerInterval(int milliseconds) override;
@@ -68,16 +69,17 @@ private:
     // window that is still there may be waiting.
     template <typename F> void Post(F&& call);
     void RequestWellRepaint();
+    void PublishActivePlay();
 
     QPointer<QObject> window_;
     BoardWindow& board_;
     BoardSurface& surface_;
     FallClock& clock_;
     EngineThread& thread_;
-    SoundPlayer* sound_; // null: silent
+    SoundPlayer& sound_;
     std::array<QByteArray, 4> clips_;
-    std::string playingTitle_;
-    std::atomic<bool> captionIsPlaying_{false};
+    GameState state_ = GameState::Idle; // engine thread
+    std::atomic<bool> activePlay_{false};
     // Shared with the queued repaint, which may run after the host has gone.
     std::shared_ptr<std::atomic<bool>> wellRepaintPending_ =
         std::make_shared<std::atomic<bool>>(false);

@@ -9,7 +9,7 @@ constexpr int CounterWidth[3] = {5, 5, 2}; // "00000", "00000", "00"
 } // namespace
 
 Engine::Engine(EngineHost& host, TGameSettings& settings, EngineTexts texts)
-    : host_(host), settings_(settings), texts_(std::move(texts)), caption_(texts_.IdleTitle) {
+    : host_(host), settings_(settings), texts_(std::move(texts)) {
     for (int i = 0; i < 3; ++i)
         counters_[i] = std::string(CounterWidth[i], '0');
 }

@@ -6,6 +6,7 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineHost.h"
 #include "engine/GameSettings.h"
+#include "engine/GameState.h"
 #include "engine/Well.h"
 
 // The texts of the string table that the engine shows.
@@ -40,13 +41,17 @@ public:
     // NextKind := a fresh kind (at start-up and after the settings dialog).
     void DrawFreshKind();
 
-    // The title state.
-    const std::string& Caption() const { return caption_; }
+    // The title state, and the title that shows it.
+    GameState State() const { return state_; }
+    std::string Caption() const;
     std::string PlayingTitle() const { return texts_.IdleTitle + "-Play-"; }
     std::string PausedTitle() const { return texts_.IdleTitle + "-Pause-"; }
-    bool IsIdle() const { return caption_ == texts_.IdleTitle; }
-    bool IsPlaying() const { return caption_ == PlayingTitle(); }
-    bool IsPaused() const { return caption_ == PausedTitle(); }
+    bool IsIdle() const { return state_ == GameState::Idle; }
+    bool IsPlaying() const { return state_ == GameState::Playing; }
+    bool IsPaused() const { return state_ == GameState::Paused; }
+    // Playing, with Timer1 on: the player's actions count only then (Timer1
+    // is off while a step is under way).
+    bool InActivePlay() const { return IsPlaying() && host_.TimerEnabled(); }
 
     const std::string& CounterText(Counter which) const;
 
@@ -88,7 +93,7 @@ private:
 
     void DrawPiece(int code);
     void DrawFallingPiece() { DrawPiece(PieceColor); }
-    void SetCaption(const std::string& caption);
+    void SetState(GameState state);
     void SetCounter(Counter which, std::string text);
     void AddToCounter(Counter which, int amount);
     void PlaySlot(int slot, bool waitForEnd);
@@ -97,7 +102,7 @@ private:
     EngineHost& host_;
     TGameSettings& settings_;
     EngineTexts texts_;
-    std::string caption_;
+    GameState state_ = GameState::Idle;
     std::string counters_[3];
     std::uint32_t seed_ = 0;
     bool gameOver_ = false; // the last entry test failed

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/GameState.h"
+
 // The three counters beside the well.
 enum class Counter { Score, Kazu, Line4 };
 
@@ -29,7 +31,8 @@ public:
     // Draws the empty preview grid and shows it.
     virtual void ClearPreview() = 0;
     virtual void ShowCounter(Counter which, const std::string& text) = 0;
-    virtual void SetCaption(const std::string& caption) = 0;
+    // The window title, and the state it stands for.
+    virtual void SetCaption(GameState state, const std::string& caption) = 0;
 
     // Timer1: switching it on starts a new period, so the next tick comes one
     // full interval later; switching it on while it runs changes nothing.

@@ -3,7 +3,7 @@
 
 void Engine::GameGameClick() {
     if (IsPaused()) {
-        SetCaption(PlayingTitle());
+        SetState(GameState::Playing);
         host_.SetTimerEnabled(true);
         return;
     }
@@ -15,7 +15,7 @@ void Engine::GameGameClick() {
     Spawn();
     if (settings_.PreFill && !RunOpeningDrop()) return; // the game ended during the drop
 
-    SetCaption(PlayingTitle());
+    SetState(GameState::Playing);
     host_.SetTimerInterval(500);
     // A drop of no pieces (a hand-edited store) brings no piece in either;
     // without one the timer would never run and the game would stand still.
@@ -32,7 +32,7 @@ void Engine::GameGameClick() {
 void Engine::GameStopClick() {
     host_.SetTimerEnabled(false);
     ResetBoard();
-    SetCaption(texts_.IdleTitle);
+    SetState(GameState::Idle);
 }
 
 void Engine::Timer1Timer() {
@@ -103,7 +103,7 @@ bool Engine::NewPiece() {
             gameOver_ = true;
             host_.SetTimerEnabled(false);
             if (settings_.SoundOn) host_.Beep(BeepKind::Exclamation);
-            SetCaption(texts_.IdleTitle);
+            SetState(GameState::Idle);
             host_.ShowMessage(texts_.GameOver);
             return false;
         }

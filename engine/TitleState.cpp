@@ -1,16 +1,27 @@
 #include "engine/Engine.h"
 
-void Engine::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    host_.SetCaption(caption_);
+std::string Engine::Caption() const {
+    switch (state_) {
+    case GameState::Playing:
+        return PlayingTitle();
+    case GameState::Paused:
+        return PausedTitle();
+    default:
+        return texts_.IdleTitle;
+    }
+}
+
+void Engine::SetState(GameState state) {
+    state_ = state;
+    host_.SetCaption(state_, Caption());
 }
 
 void Engine::GamePauseClick() {
     if (IsPlaying()) {
-        SetCaption(PausedTitle());
+        SetState(GameState::Paused);
         host_.SetTimerEnabled(false);
     } else if (IsPaused()) {
-        SetCaption(PlayingTitle());
+        SetState(GameState::Playing);
         host_.SetTimerEnabled(true);
     }
 }

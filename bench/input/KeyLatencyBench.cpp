@@ -18,6 +18,7 @@
 
 #include "app/BoardWidgets.h"
 #include "app/BrimalM.h"
+#include "app/GameSession.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
 #include "resources/Resources.h"
@@ -65,10 +66,10 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     window.GameGameClick();
-    window.RunOnEngine([](Engine&) {});
+    window.Session().RunOnEngine([](Engine&) {});
 
     const auto placeInTheMiddle = [&] {
-        window.RunOnEngine([](Engine& game) {
+        window.Session().RunOnEngine([](Engine& game) {
             game.PieceShape = 17;
             game.PieceX = 3;
             game.PieceY = 8;
@@ -78,13 +79,13 @@ int main(int argc, char* argv[]) {
     };
     const auto pieceAt = [&] {
         std::pair<int, int> at;
-        window.RunOnEngine([&](Engine& game) { at = {game.PieceX, game.PieceY}; });
+        window.Session().RunOnEngine([&](Engine& game) { at = {game.PieceX, game.PieceY}; });
         return at;
     };
 
     std::vector<double> engine, screen;
     PaintWatch watch;
-    window.GG->installEventFilter(&watch);
+    window.findChild<WellView*>("GG")->installEventFilter(&watch);
     for (int i = 0; i < presses; ++i) {
         if (i % 50 == 0) placeInTheMiddle();
         const Qt::Key key = i % 2 ? Qt::Key_Right : Qt::Key_Left;
@@ -95,7 +96,7 @@ int main(int argc, char* argv[]) {
         auto start = Clock::now();
         QTest::keyClick(window.windowHandle(), key);
         Clock::time_point drawn;
-        window.RunOnEngine([&](Engine&) { drawn = Clock::now(); });
+        window.Session().RunOnEngine([&](Engine&) { drawn = Clock::now(); });
         auto after = pieceAt();
         if (after.first == before.first + step && after.second == before.second)
             engine.push_back(Micros(drawn - start));

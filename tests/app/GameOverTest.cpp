@@ -26,7 +26,7 @@ TEST_F(GameOverTest, TheMessageComesCentredOverTheWindowAfterTheTitleIsIdle) {
         text = message ? message->text() : QString();
         dialogTitle = dialog.windowTitle();
         windowTitle = Title();
-        timer = window->Timer1Enabled();
+        timer = window->Session().Timer1Enabled();
         at = dialog.pos();
         expected = PlaceCenteredDialog(window->frameGeometry(), dialog.frameGeometry().size(),
                                        window->screen()->availableGeometry());

@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "app/BoardWidgets.h"
 #include "components/KePanel.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -57,10 +58,10 @@ TEST_F(LayoutTest, TheClientAreaAndTheBoxesFollowTheStoredWellSize) {
         EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 
         const int w = c.width;
-        EXPECT_EQ(Frame(window->Bevel1), QRect(QPoint(0, 0), c.client));
-        EXPECT_EQ(Frame(window->GG), QRect(0, 2, 16 * w, 16 * c.height));
-        EXPECT_EQ(Frame(window->NG), QRect(16 * w + 22, 14, 48, 48));
-        EXPECT_EQ(Frame(window->Panel1), QRect(16 * w + 10, 78, 73, 195));
+        EXPECT_EQ(Frame(Find<BevelBox>(*window, "Bevel1")), QRect(QPoint(0, 0), c.client));
+        EXPECT_EQ(Frame(Find<WellView>(*window, "GG")), QRect(0, 2, 16 * w, 16 * c.height));
+        EXPECT_EQ(Frame(Find<PreviewView>(*window, "NG")), QRect(16 * w + 22, 14, 48, 48));
+        EXPECT_EQ(Frame(Find<TKePanel>(*window, "Panel1")), QRect(16 * w + 10, 78, 73, 195));
         window.reset();
     }
 }
@@ -73,12 +74,16 @@ TEST_F(LayoutTest, ThePanelHoldsTheLabelsAndCountersAtTheirPlaces) {
         QString text;
     };
     const Case cases[] = {
-        {window->Label2, {18, 8, 34, 17}, "得点"},     {window->Score, {12, 32, 51, 23}, "00000"},
-        {window->Label3, {18, 72, 34, 17}, "総数"},    {window->Kazu, {12, 96, 51, 23}, "00000"},
-        {window->Label1, {12, 136, 51, 17}, "４段抜"}, {window->Line4, {24, 160, 24, 23}, "00"},
+        {Find<QLabel>(*window, "Label2"), {18, 8, 34, 17}, "得点"},
+        {Find<QLineEdit>(*window, "Score"), {12, 32, 51, 23}, "00000"},
+        {Find<QLabel>(*window, "Label3"), {18, 72, 34, 17}, "総数"},
+        {Find<QLineEdit>(*window, "Kazu"), {12, 96, 51, 23}, "00000"},
+        {Find<QLabel>(*window, "Label1"), {12, 136, 51, 17}, "４段抜"},
+        {Find<QLineEdit>(*window, "Line4"), {24, 160, 24, 23}, "00"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.control->parentWidget(), window->Panel1) << c.text.toStdString();
+        EXPECT_EQ(c.control->parentWidget(), Find<TKePanel>(*window, "Panel1"))
+            << c.text.toStdString();
         EXPECT_EQ(Frame(c.control), c.frame) << c.text.toStdString();
         if (auto* label = qobject_cast<QLabel*>(c.control)) {
             EXPECT_EQ(label->text(), c.text);
@@ -89,8 +94,8 @@ TEST_F(LayoutTest, ThePanelHoldsTheLabelsAndCountersAtTheirPlaces) {
             EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
         }
     }
-    EXPECT_EQ(window->Panel1->BevelInner(), bvRaised);
-    EXPECT_EQ(window->Panel1->BevelOuter(), bvLowered);
+    EXPECT_EQ(Find<TKePanel>(*window, "Panel1")->BevelInner(), bvRaised);
+    EXPECT_EQ(Find<TKePanel>(*window, "Panel1")->BevelOuter(), bvLowered);
 }
 
 TEST_F(LayoutTest, FontsAreTheStandInsAtTheirPixelHeights) {
@@ -104,11 +109,11 @@ TEST_F(LayoutTest, FontsAreTheStandInsAtTheirPixelHeights) {
     };
     const Case cases[] = {
         {"window", window.get(), "IPAPGothic", 15, false},
-        {"panel", window->Panel1, "IPAGothic", 17, false},
-        {"label", window->Label1, "IPAGothic", 17, false},
-        {"Score", window->Score, "IPAGothic", 15, true},
-        {"Kazu", window->Kazu, "IPAGothic", 15, true},
-        {"Line4", window->Line4, "IPAGothic", 15, true},
+        {"panel", Find<TKePanel>(*window, "Panel1"), "IPAGothic", 17, false},
+        {"label", Find<QLabel>(*window, "Label1"), "IPAGothic", 17, false},
+        {"Score", Find<QLineEdit>(*window, "Score"), "IPAGothic", 15, true},
+        {"Kazu", Find<QLineEdit>(*window, "Kazu"), "IPAGothic", 15, true},
+        {"Line4", Find<QLineEdit>(*window, "Line4"), "IPAGothic", 15, true},
     };
     for (const Case& c : cases) {
         const QFontInfo font(c.widget->font());
@@ -116,7 +121,9 @@ TEST_F(LayoutTest, FontsAreTheStandInsAtTheirPixelHeights) {
         EXPECT_EQ(font.pixelSize(), c.pixels) << c.what;
         EXPECT_EQ(font.bold(), c.bold) << c.what;
     }
-    for (const QLineEdit* counter : {window->Score, window->Kazu, window->Line4}) {
+    for (const QLineEdit* counter :
+         {Find<QLineEdit>(*window, "Score"), Find<QLineEdit>(*window, "Kazu"),
+          Find<QLineEdit>(*window, "Line4")}) {
         EXPECT_EQ(counter->palette().color(QPalette::Text), QColor(Qt::black));
         EXPECT_TRUE(counter->isEnabled()); // enabled, so the digits are not greyed
     }
@@ -124,8 +131,8 @@ TEST_F(LayoutTest, FontsAreTheStandInsAtTheirPixelHeights) {
 
 TEST_F(LayoutTest, TheBevelIsALoweredBoxAlongTheEdgesOfTheClientArea) {
     Open();
-    const QImage bevel = window->Bevel1->grab().toImage();
-    const QPalette& palette = window->Bevel1->palette();
+    const QImage bevel = Find<BevelBox>(*window, "Bevel1")->grab().toImage();
+    const QPalette& palette = Find<BevelBox>(*window, "Bevel1")->palette();
     const QRgb dark = palette.color(QPalette::Dark).rgb();
     const QRgb light = palette.color(QPalette::Light).rgb();
     const int right = bevel.width() - 1;
@@ -148,7 +155,8 @@ TEST_F(LayoutTest, TheBevelIsALoweredBoxAlongTheEdgesOfTheClientArea) {
 
 TEST_F(LayoutTest, EveryDigitOfTheCountersFitsInsideItsBox) {
     Open();
-    for (QLineEdit* counter : {window->Score, window->Kazu, window->Line4}) {
+    for (QLineEdit* counter : {Find<QLineEdit>(*window, "Score"), Find<QLineEdit>(*window, "Kazu"),
+                               Find<QLineEdit>(*window, "Line4")}) {
         const QString widest = QString(counter->text().size(), '8');
         EXPECT_LE(counter->fontMetrics().horizontalAdvance(widest), TextRoom(counter))
             << counter->text().toStdString();

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include "app/BoardWidgets.h"
 #include "app/TerminationSignal.h"
 #include "engine/Engine.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ TEST_F(LifecycleTest, AFirstRunOpensTheDefaultWellIdleAndCentred) {
     EXPECT_EQ(window->GameSettings().WellWidth, 8);
     EXPECT_EQ(window->GameSettings().WellHeight, 25);
     EXPECT_EQ(window->pos(), CentredForDefaultSize(*window));
-    EXPECT_FALSE(window->Timer1Enabled());
+    EXPECT_FALSE(window->Session().Timer1Enabled());
 }
 
 TEST_F(LifecycleTest, AStoredWellSizeIsAppliedAfterThePositionWithTheTopLeftCornerKept) {
@@ -72,7 +74,7 @@ TEST_F(LifecycleTest, EveryWayOfClosingSavesThePositionAndNothingElse) {
         std::function<void(TBrimalM&)> close;
     };
     const Way ways[] = {
-        {"quit command", [](TBrimalM& w) { w.Exit1->trigger(); }},
+        {"quit command", [](TBrimalM& w) { Find<QAction>(w, "Exit1")->trigger(); }},
         {"close box", [](TBrimalM& w) { w.close(); }},
         {"SIGTERM",
          [](TBrimalM& w) {
@@ -105,14 +107,14 @@ TEST_F(LifecycleTest, ClosingDuringAGameStopsItWithoutAQuestion) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(catcher.Count(), 0);
-    EXPECT_FALSE(window->Timer1Enabled());
+    EXPECT_FALSE(window->Session().Timer1Enabled());
     EXPECT_EQ(StoredValue("Setup/Top"), "30");
     EXPECT_EQ(StoredValue("Setup/Left"), "40");
 
     // No step runs any more: the well stays as it was.
-    const QImage before = window->GG->grab().toImage();
+    const QImage before = Find<WellView>(*window, "GG")->grab().toImage();
     QTest::qWait(700);
-    EXPECT_EQ(window->GG->grab().toImage(), before);
+    EXPECT_EQ(Find<WellView>(*window, "GG")->grab().toImage(), before);
 }
 
 TEST_F(LifecycleTest, WhatTheEngineLeftForTheWindowIsDroppedAfterTheClose) {
@@ -120,7 +122,7 @@ TEST_F(LifecycleTest, WhatTheEngineLeftForTheWindowIsDroppedAfterTheClose) {
     window->GameGameClick();
     // The game has started on the engine thread; its title, counters and
     // drawing are still queued for the window when the window closes.
-    window->RunOnEngine([](Engine&) {});
+    window->Session().RunOnEngine([](Engine&) {});
     window->close();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();

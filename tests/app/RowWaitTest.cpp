@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ protected:
         // Four rows full but for column 0, a marker block above them in the
         // last column, and a vertical bar in column 0 that the next tick
         // lands.
-        window->RunOnEngine([this](Engine& game) {
+        window->Session().RunOnEngine([this](Engine& game) {
             for (int y = h - 4; y < h; ++y)
                 for (int x = 1; x < w; ++x)
                     game.TheWell.SetCell(x, y, 7);
@@ -66,8 +67,8 @@ TEST_F(RowWaitTest, TheBlankedRowsShowWhileTheEngineWaitsAfterThem) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return ShownCell(w - 1, h - 1) == marker; }, 10000));
     EXPECT_EQ(ShownCell(w - 1, h - 5), black);
     Sync();
-    EXPECT_EQ(window->Kazu->text(), "00001");
-    EXPECT_EQ(window->Line4->text(), "01");
+    EXPECT_EQ(Find<QLineEdit>(*window, "Kazu")->text(), "00001");
+    EXPECT_EQ(Find<QLineEdit>(*window, "Line4")->text(), "01");
     EXPECT_EQ(Title(), PlayingTitle);
 }
 
@@ -90,8 +91,8 @@ TEST_F(RowWaitTest, ACommandDuringTheWaitsHoldsWhenTheStepEnds) {
         (window.get()->*c.command)();
         Sync(); // the landing ends first, then the command runs
         EXPECT_EQ(Title(), c.title);
-        EXPECT_FALSE(window->Timer1Enabled());
-        EXPECT_EQ(window->Kazu->text(), c.kazu);
+        EXPECT_FALSE(window->Session().Timer1Enabled());
+        EXPECT_EQ(Find<QLineEdit>(*window, "Kazu")->text(), c.kazu);
         // The step that was under way did not leave the clock running.
         const int row = PieceRow();
         QTest::qWait(700);

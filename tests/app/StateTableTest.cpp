@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "components/MessageBeep.h"
-#include "components/ShellOpen.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ protected:
         Sync();
         if (state != State::Idle) StartGame();
         if (state == State::Paused) PauseGame();
-        window->RunOnEngine([](Engine& game) {
+        window->Session().RunOnEngine([](Engine& game) {
             game.TheWell.SetCell(0, game.TheWell.Height() - 1, MarkerCode);
             game.FormPaint();
         });
@@ -81,7 +80,7 @@ TEST_F(StateTableTest, EachCommandAndActivationChangeActsAsTheTableSays) {
         (window.get()->*cell.handler)();
         Sync();
         EXPECT_EQ(Title(), cell.title);
-        EXPECT_EQ(window->Timer1Enabled(), cell.timer);
+        EXPECT_EQ(window->Session().Timer1Enabled(), cell.timer);
         EXPECT_EQ(MarkerKept(), cell.boardKept);
     }
 }
@@ -95,7 +94,7 @@ TEST_F(StateTableTest, LosingActivationPausesAndRegainingItLeavesTheGamePaused) 
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
     Sync();
     EXPECT_EQ(Title(), PausedTitle);
-    EXPECT_FALSE(window->Timer1Enabled());
+    EXPECT_FALSE(window->Session().Timer1Enabled());
 }
 
 TEST_F(StateTableTest, ARepaintShowsTheFallingPieceOnlyWhileAGameIsOn) {
@@ -109,7 +108,7 @@ TEST_F(StateTableTest, ARepaintShowsTheFallingPieceOnlyWhileAGameIsOn) {
         Enter(state);
         // The square (shape 1) over cells (0..1, 9..10); a tick may move it
         // one row down meanwhile, which leaves (0, 10) covered.
-        window->RunOnEngine([](Engine& game) {
+        window->Session().RunOnEngine([](Engine& game) {
             game.PieceShape = 1;
             game.PieceColor = 3;
             game.PieceX = 0;
@@ -149,16 +148,14 @@ TEST_F(StateTableTest, AfterAResumeThePieceFallsOnePeriodLaterFromWhereItWas) {
 }
 
 TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
-    std::vector<QString> opened;
-    SetShellOpener([&opened](const QString& path) { opened.push_back(path); });
     Open();
-    std::vector<unsigned> beeps;
-    SetMessageBeeper([&beeps](unsigned type) { beeps.push_back(type); });
     QString aboutText = Resources::Text(StringTable::AboutText);
     aboutText.replace("\r\n", "\n");
 
     for (State state : {State::Idle, State::Playing, State::Paused}) {
-        for (QAction* item : {window->MemuSetup, window->MenuHelp, window->MenuAbout}) {
+        for (QAction* item :
+             {Find<QAction>(*window, "MemuSetup"), Find<QAction>(*window, "MenuHelp"),
+              Find<QAction>(*window, "MenuAbout")}) {
             SCOPED_TRACE(std::string(Name(state)) + " " + item->text().toStdString());
             Enter(state);
             opened.clear();
@@ -176,13 +173,13 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                                   : state == State::Playing ? PlayingTitle
                                                             : PausedTitle;
             EXPECT_EQ(Title(), title);
-            if (item == window->MenuHelp) {
+            if (item == Find<QAction>(*window, "MenuHelp")) {
                 EXPECT_EQ(opened,
                           idle
                               ? std::vector<QString>{QDir::current().absoluteFilePath("Brimal.txt")}
                               : std::vector<QString>{});
                 EXPECT_EQ(catcher.Count(), 0);
-            } else if (item == window->MenuAbout) {
+            } else if (item == Find<QAction>(*window, "MenuAbout")) {
                 EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});
                 EXPECT_EQ(beeps, idle ? std::vector<unsigned>{64} : std::vector<unsigned>{});
             } else {
@@ -193,21 +190,18 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                     EXPECT_EQ(catcher.Count(), 0);
                 }
             }
-            EXPECT_TRUE(opened.empty() || item == window->MenuHelp);
+            EXPECT_TRUE(opened.empty() || item == Find<QAction>(*window, "MenuHelp"));
         }
     }
-    SetShellOpener({});
 }
 
 TEST_F(StateTableTest, TheAboutMessageBeepsOnlyWhenSoundsAreOn) {
     Open();
-    std::vector<unsigned> beeps;
-    SetMessageBeeper([&beeps](unsigned type) { beeps.push_back(type); });
     for (bool soundOn : {true, false}) {
         beeps.clear();
         window->GameSettings().SoundOn = soundOn;
         DialogCatcher catcher;
-        window->MemuSetupClick(window->MenuAbout);
+        window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
         Sync();
         EXPECT_EQ(catcher.Count(), 1);
         EXPECT_EQ(beeps, soundOn ? std::vector<unsigned>{64} : std::vector<unsigned>{}) << soundOn;

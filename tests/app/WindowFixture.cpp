@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "support/FindControl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,14 +94,17 @@ QString WindowTest::StoredValue(const QString& key) {
 }
 
 void WindowTest::Open() {
-    window = std::make_unique<TBrimalM>();
+    AppServices services;
+    services.Desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+    services.Desktop.ShellOpen = [this](const QString& path) { opened.push_back(path); };
+    window = std::make_unique<TBrimalM>(services);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     Sync();
 }
 
 void WindowTest::Sync() {
-    window->RunOnEngine([](Engine&) {});
+    window->Session().RunOnEngine([](Engine&) {});
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
@@ -126,7 +130,7 @@ void WindowTest::DropUntilGameOver() {
     // columns, so no row is ever completed and the well fills up quickly.
     bool over = false;
     for (int i = 0; i < 500 && !over; ++i) {
-        window->RunOnEngine([&over](Engine& game) {
+        window->Session().RunOnEngine([&over](Engine& game) {
             if (game.IsPlaying()) game.DoAction(kaDropAll);
             over = game.IsIdle();
         });
@@ -135,7 +139,8 @@ void WindowTest::DropUntilGameOver() {
 }
 
 QRgb WindowTest::ShownCell(int x, int y) const {
-    const QPoint origin = window->GG->mapTo(window.get(), QPoint(16 * x + 8, 16 * y + 8));
+    const QPoint origin =
+        Find<WellView>(*window, "GG")->mapTo(window.get(), QPoint(16 * x + 8, 16 * y + 8));
     const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
     return shown.pixel(origin);
 }

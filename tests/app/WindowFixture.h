@@ -6,8 +6,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 #include "app/BrimalM.h"
+#include "app/GameSession.h"
 
 class Engine;
 
@@ -56,7 +58,7 @@ protected:
     // Runs `read` on the engine thread and returns its result.
     template <typename T> T Read(const std::function<T(Engine&)>& read) {
         T value{};
-        window->RunOnEngine([&](Engine& game) { value = read(game); });
+        window->Session().RunOnEngine([&](Engine& game) { value = read(game); });
         return value;
     }
     int PieceRow();
@@ -73,4 +75,8 @@ protected:
     QRgb ShownCell(int x, int y) const;
 
     std::unique_ptr<TBrimalM> window;
+    // What the window asked of the desktop: its message beeps, and the files
+    // it opened.
+    std::vector<unsigned> beeps;
+    std::vector<QString> opened;
 };

@@ -1,6 +1,5 @@
 #include "SetformRig.h"
 
-#include "components/MessageBeep.h"
 #include "settings/SettingsIO.h"
 
 #include <QApplication>
@@ -17,8 +16,13 @@
 SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
     store = std::make_unique<SettingsStore>(dir_.filePath("Brimal.conf"));
     SaveSettings(*store, settings);
-    SetMessageBeeper([this](unsigned type) { beeps.push_back(type); });
-    form = new TSetform(nullptr, settings, *store);
+    DesktopServices desktop;
+    desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+    desktop.ShellOpen = [this](const QString& path) { opened << path; };
+    desktop.ChooseSoundFile = [this](QWidget* owner) {
+        return chooseSoundFile ? chooseSoundFile(owner) : QString();
+    };
+    form = new TSetform(nullptr, settings, *store, desktop);
     form->show();
     // Without a window manager (Xvfb) nothing activates a new window by itself.
     form->activateWindow();
@@ -27,8 +31,6 @@ SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
 
 SetformRig::~SetformRig() {
     delete form.data();
-    SetMessageBeeper(nullptr);
-    TSetform::SetSoundFileChooser(nullptr);
 }
 
 QByteArray SetformRig::StoreText() const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/GameSettings.h"
-#include "settings/Brimalf3.h"
+#include "settings/SettingsDialog.h"
 #include "settings/SettingsStore.h"
 #include "support/DescribeSettings.h"
 
@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +29,11 @@ public:
     TGameSettings settings;
     std::unique_ptr<SettingsStore> store;
     QPointer<TSetform> form;
+    // What the dialog asked of the desktop: its beeps and the files opened.
     std::vector<unsigned> beeps;
+    QStringList opened;
+    // The answer of the dialog's sound-file chooser; none is a cancel.
+    std::function<QString(QWidget* owner)> chooseSoundFile;
 
     QByteArray StoreText() const;
     // The store as "Section/ident=value" lines in file order.

@@ -50,11 +50,11 @@ TEST(SetformSound, AChosenFileGoesToTheClickedSlotAndIsStoredByOk) {
     SetformRig rig;
     const QString landing = MakeFile(rig, "landing.wav");
     int asked = 0;
-    TSetform::SetSoundFileChooser([&](QWidget* owner) {
+    rig.chooseSoundFile = [&](QWidget* owner) {
         ++asked;
         EXPECT_EQ(owner, rig.form.data());
         return landing;
-    });
+    };
     Click(rig.form->WName3);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(rig.form->WName3->text(), "landing.wav");
@@ -69,7 +69,7 @@ TEST(SetformSound, AChosenFileGoesToTheClickedSlotAndIsStoredByOk) {
 TEST(SetformSound, AChosenSoundIsForgottenByCancel) {
     SetformRig rig;
     const QString four = MakeFile(rig, "four.wav");
-    TSetform::SetSoundFileChooser([&](QWidget*) { return four; });
+    rig.chooseSoundFile = [&](QWidget*) { return four; };
     const QByteArray before = rig.StoreText();
     Click(rig.form->WName2);
     EXPECT_EQ(rig.form->WName2->text(), "four.wav");
@@ -84,7 +84,7 @@ TEST(SetformSound, AMissingOrCancelledChoiceChangesNothing) {
     const QString answers[] = {rig.FilePath("gone.wav"), rig.FilePath(""), QString()};
     for (const QString& answer : answers) {
         rig.beeps.clear();
-        TSetform::SetSoundFileChooser([&](QWidget*) { return answer; });
+        rig.chooseSoundFile = [&](QWidget*) { return answer; };
         MessageAnswerer answerer;
         Click(rig.form->WName1);
         const bool warned = !answer.isEmpty();
@@ -116,10 +116,10 @@ TEST(SetformSound, ADisabledSoundPanelKeepsAndStoresItsValues) {
     settings.SoundOn = false;
     SetformRig rig(settings);
     int asked = 0;
-    TSetform::SetSoundFileChooser([&](QWidget*) {
+    rig.chooseSoundFile = [&](QWidget*) {
         ++asked;
         return QString();
-    });
+    };
     for (QWidget* control : std::initializer_list<QWidget*>{rig.form->WName1, rig.form->WName2,
                                                             rig.form->WName3, rig.form->ButtonStd})
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();

@@ -1,7 +1,6 @@
 #include "SetformRig.h"
 
 #include "components/KePanel.h"
-#include "components/ShellOpen.h"
 #include "engine/Catalogue.h"
 #include "resources/Resources.h"
 #include "settings/PageControl.h"
@@ -325,12 +324,9 @@ TEST(Setform, TabVisitsThePageTabsThenThePageRowByRowThenTheButtons) {
 }
 
 TEST(Setform, HelpOpensTheHelpFileInTheCurrentFolder) {
-    QStringList opened;
-    SetShellOpener([&](const QString& path) { opened << path; });
     SetformRig rig;
     rig.form->HelpButton->click();
-    SetShellOpener(nullptr);
-    EXPECT_EQ(opened, QStringList{QDir::current().absoluteFilePath("Brimal.txt")});
+    EXPECT_EQ(rig.opened, QStringList{QDir::current().absoluteFilePath("Brimal.txt")});
     EXPECT_FALSE(rig.Freed());
 }
 

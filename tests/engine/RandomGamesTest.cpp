@@ -424,6 +424,10 @@ private:
     }
 
     bool CheckState() {
+        // The window learns the state from what the engine reports with the
+        // title; the two must never disagree.
+        if (Host().Caption != Game().Caption() || Host().State != Game().State())
+            return Fail("the reported state is not the title's");
         if (Game().IsPlaying() != Host().Enabled)
             return Fail("the timer does not follow the playing state");
         if (Game().IsPlaying()) {

@@ -7,6 +7,7 @@
 
 #include "engine/Catalogue.h"
 #include "input/WindowRig.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -158,10 +159,10 @@ TEST_F(KeyHookTest, KeysPressedDuringAStepAreDroppedNotKeptForLater) {
     const int nextShape = Piece().NextShape;
 
     QTest::keyClick(window->windowHandle(), Qt::Key_Space);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->InActivePlay(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Session().InActivePlay(); }, 5000));
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(window->windowHandle(), key);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->InActivePlay(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().InActivePlay(); }, 5000));
 
     const PieceState after = Piece();
     EXPECT_EQ(after.Kazu, "00001");
@@ -263,7 +264,7 @@ TEST_F(KeyHookTest, EscInAMessageBoxOrADialogMinimisesAndTheDialogStillGetsIt) {
         const char* name;
         std::function<void()> open;
     } dialogs[] = {
-        {"the about box", [&] { window->MemuSetupClick(window->MenuAbout); }},
+        {"the about box", [&] { window->MemuSetupClick(Find<QAction>(*window, "MenuAbout")); }},
         {"a modal dialog",
          [&] {
              QTimer::singleShot(0, window.get(), [&] {

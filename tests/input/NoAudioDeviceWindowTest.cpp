@@ -5,6 +5,7 @@
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
 #include "input/WindowRig.h"
+#include "support/FindControl.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
 TEST_F(NoAudioDeviceWindowTest, TheGamePlaysOnSilently) {
     ModalCloser closer;
     OpenWindow({{"Sound/Enabeled", "1"}, {"Setup/WTime", "0"}});
-    ASSERT_FALSE(window->SoundService()->HasDevice());
+    ASSERT_FALSE(window->Session().Sound().HasDevice());
     StartGame();
     // Two landings, the second completing a row; each row sound would wait.
     for (int landing = 0; landing < 2; ++landing) {
@@ -32,12 +33,12 @@ TEST_F(NoAudioDeviceWindowTest, TheGamePlaysOnSilently) {
         Press(Qt::Key_Space);
     }
     EXPECT_EQ(Piece().Kazu, "00002");
-    EXPECT_TRUE(window->InActivePlay());
-    EXPECT_EQ(window->SoundService()->LastStarted(), SoundSource::None);
+    EXPECT_TRUE(window->Session().InActivePlay());
+    EXPECT_EQ(window->Session().Sound().LastStarted(), SoundSource::None);
 
     window->GameStopClick();
     WaitForEngine();
-    window->MemuSetupClick(window->MenuAbout);
+    window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 1; }, 5000));
 }
 

@@ -79,12 +79,12 @@ void WindowTest::OpenWindow(const StoredSettings& stored) {
 void WindowTest::StartGame() {
     window->GameGameClick();
     WaitForEngine();
-    ASSERT_TRUE(window->InActivePlay());
+    ASSERT_TRUE(window->Session().InActivePlay());
 }
 
 PieceState WindowTest::Piece() {
     PieceState piece;
-    window->RunOnEngine([&](Engine& game) {
+    window->Session().RunOnEngine([&](Engine& game) {
         piece = {game.PieceX, game.PieceY, game.PieceShape, game.CounterText(Counter::Kazu),
                  game.NextShape};
     });
@@ -92,7 +92,7 @@ PieceState WindowTest::Piece() {
 }
 
 void WindowTest::PlacePiece(int shape, int x, int y) {
-    window->RunOnEngine([=](Engine& game) {
+    window->Session().RunOnEngine([=](Engine& game) {
         game.PieceShape = shape;
         game.PieceX = x;
         game.PieceY = y;
@@ -102,7 +102,7 @@ void WindowTest::PlacePiece(int shape, int x, int y) {
 }
 
 void WindowTest::FillCells(const std::vector<std::pair<int, int>>& cells) {
-    window->RunOnEngine([&](Engine& game) {
+    window->Session().RunOnEngine([&](Engine& game) {
         for (const auto& [x, y] : cells)
             game.TheWell.SetCell(x, y, 1);
         game.FormPaint();
@@ -117,7 +117,7 @@ void WindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 void WindowTest::WaitForEngine() {
     // Operations run in the order they were posted: this one runs after
     // whatever the key or command has posted.
-    window->RunOnEngine([](Engine&) {});
+    window->Session().RunOnEngine([](Engine&) {});
 }
 
 struct ModalCloser::Timer {

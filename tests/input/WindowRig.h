@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/BrimalM.h"
+#include "app/GameSession.h"
 
 // Stored settings as ("Section/Ident", value), written to the settings store
 // before the window is created.

@@ -8,6 +8,7 @@
 #include "engine/KeyAction.h"
 #include "input/WindowRig.h"
 #include "resources/Resources.h"
+#include "support/FindControl.h"
 
 using namespace std::chrono;
 
@@ -48,7 +49,7 @@ protected:
     // Drops the piece at once on the engine thread; how long the landing took.
     milliseconds Land() {
         milliseconds took{};
-        window->RunOnEngine([&](Engine& game) {
+        window->Session().RunOnEngine([&](Engine& game) {
             const auto start = steady_clock::now();
             game.DoAction(kaDropAll);
             took = duration_cast<milliseconds>(steady_clock::now() - start);
@@ -56,7 +57,7 @@ protected:
         return took;
     }
 
-    SoundPlayer& Player() { return *window->SoundService(); }
+    SoundPlayer& Player() { return window->Session().Sound(); }
 };
 
 TEST_F(WindowSoundTest, ARowSoundKeepsTheLandingWaitingForTheWholeClip) {
@@ -142,7 +143,7 @@ TEST_F(WindowSoundTest, GameOverAndAboutBeepThroughThePlayerOnlyWithSoundsOn) {
         EXPECT_EQ(Player().LastStarted(), c.gameOver);
         ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 1; }, 5000));
 
-        window->MemuSetupClick(window->MenuAbout);
+        window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 2; }, 5000));
         EXPECT_EQ(Player().LastStarted(), c.about);
         window.reset();

@@ -58,7 +58,8 @@ void FakeHost::ClearPreview() {
 void FakeHost::ShowCounter(Counter which, const std::string& text) {
     Counters[which] = text;
 }
-void FakeHost::SetCaption(const std::string& caption) {
+void FakeHost::SetCaption(GameState state, const std::string& caption) {
+    State = state;
     Caption = caption;
 }
 

@@ -33,7 +33,8 @@ public:
     std::vector<int> Cells;
     int Preview = -1; // 0 after ClearPreview, else the shape shown
     std::map<Counter, std::string> Counters;
-    std::string Caption;
+    std::string Caption = "Brimal  ";  // the idle title the window starts with
+    GameState State = GameState::Idle; // as the engine reported it with the title
 
     std::vector<std::string> Log;         // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
     std::vector<std::string> WaitScreens; // the screen at the start of every wait
@@ -80,7 +81,7 @@ public:
     void DrawPreview(int shape) override;
     void ClearPreview() override;
     void ShowCounter(Counter which, const std::string& text) override;
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(GameState state, const std::string& caption) override;
     void SetTimerEnabled(bool enabled) override;
     bool TimerEnabled() const override { return Enabled; }
     void SetTimerInterval(int milliseconds) override;

@@ -1,10 +1,8 @@
-#include "settings/Brimalf3.h"
+#include "settings/SettingsDialog.h"
 
 #include "components/Fonts.h"
 #include "components/KePanel.h"
-#include "components/MessageBeep.h"
 #include "components/PMsgDlg.h"
-#include "components/ShellOpen.h"
 #include "engine/Catalogue.h"
 #include "settings/PageControl.h"
 #include "settings/PaintBox.h"
@@ -14,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -43,16 +42,6 @@ QString RunOpenDialog1(QWidget* owner) {
     return dialog.selectedFiles().value(0);
 }
 
-TSetform::TSoundFileChooser& SoundFileChooser() {
-    static TSetform::TSoundFileChooser chooser;
-    return chooser;
-}
-
-void Warn(QWidget* owner, const QString& text) {
-    MessageBeep(MB_ICONEXCLAMATION);
-    CenteredMessageDlg(owner, text, mtWarning, mbOK, 0);
-}
-
 void ShowSoundFile(QLineEdit* field, const QString& path) {
     field->setText(SoundFileNamePart(path));
     // A long name shows its beginning.
@@ -71,12 +60,9 @@ QStringList KeyActionTexts() {
     return {"速く落とす", "一気に落とす", "左回転", "右回転", "使わない"};
 }
 
-void TSetform::SetSoundFileChooser(TSoundFileChooser chooser) {
-    SoundFileChooser() = std::move(chooser);
-}
-
-TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store)
-    : QDialog(owner), Settings(settings), Store(store) {
+TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store,
+                   DesktopServices desktop)
+    : QDialog(owner), Settings(settings), Store(store), Desktop(std::move(desktop)) {
     setObjectName("Setform");
     // Every way of closing (OK, Cancel, Esc, the close box) frees the dialog.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -208,11 +194,12 @@ void TSetform::KomaCheckClick() {
 }
 
 void TSetform::Button1Click(QObject* sender) {
-    const QString chosen = SoundFileChooser() ? SoundFileChooser()(this) : RunOpenDialog1(this);
+    const QString chosen =
+        Desktop.ChooseSoundFile ? Desktop.ChooseSoundFile(this) : RunOpenDialog1(this);
     if (chosen.isEmpty()) return;
     const QFileInfo file(chosen);
     if (!file.isFile()) {
-        Warn(this, "存在しないファイルです");
+        Warn("存在しないファイルです");
         return;
     }
     const int slot = sender == WName1 ? 1 : sender == WName2 ? 2 : 3;
@@ -260,7 +247,7 @@ void TSetform::Edit4Change() {
 
 void TSetform::Button3Click() {
     if (KomaCheck->isChecked() && SumEdit->text() != "100") {
-        Warn(this, "\r\n発生割合の合計が100%になるように設定してください。");
+        Warn("\r\n発生割合の合計が100%になるように設定してください。");
         return;
     }
     for (int k = 1; k <= KindCount; ++k)
@@ -283,7 +270,13 @@ void TSetform::Button3Click() {
 }
 
 void TSetform::HelpButtonClick() {
-    ShellOpen("Brimal.txt");
+    Desktop.ShellOpen(QDir::current().absoluteFilePath("Brimal.txt"));
+}
+
+void TSetform::Warn(const QString& text) {
+    // The warning sound comes first, whether or not the game's sounds are on.
+    if (Desktop.MessageBeep) Desktop.MessageBeep(MB_ICONEXCLAMATION);
+    CenteredMessageDlg(this, text, mtWarning, mbOK, 0);
 }
 
 bool TSetform::eventFilter(QObject* watched, QEvent* event) {

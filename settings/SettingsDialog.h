@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/DesktopServices.h"
 #include "engine/GameSettings.h"
 
 #include <QDialog>
@@ -24,7 +25,9 @@ class TUpDown;
 // from the main window's settings record; OK checks the piece ratios, copies
 // every control into the record, writes the whole store and closes; Cancel,
 // Esc and the close box close it without changing anything. It frees itself
-// when it closes, however that happens, so it must be made with new.
+// when it closes, however that happens, so it must be made with new. The
+// desktop's services give its warning beeps, open the help file and choose
+// sound files (with the dialog's own file chooser when none is given).
 //
 // The controls are named members, each with its name as object name, placed
 // at fixed pixel positions relative to its parent.
@@ -32,14 +35,8 @@ class TSetform : public QDialog {
     Q_OBJECT
 
 public:
-    TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store);
-
-    // Asks the user for a sound file: the chosen path, or empty text when the
-    // user cancels. The default shows the file chooser OpenDialog1 for WAVE
-    // files; tests put their own in its place.
-    using TSoundFileChooser = std::function<QString(QWidget* owner)>;
-    // An empty function restores the default.
-    static void SetSoundFileChooser(TSoundFileChooser chooser);
+    TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store,
+             DesktopServices desktop = {});
 
     TPageControl* PageControl1;
     QPushButton* Button3; // OK
@@ -127,8 +124,11 @@ private:
     void FormCreate();
     void ShowPreview(int shape);
 
+    void Warn(const QString& text);
+
     TGameSettings& Settings;
     SettingsStore& Store;
+    DesktopServices Desktop;
 
     std::array<QComboBox*, 10> Combos{};  // [1..9]: index = KeyActions index
     std::array<TUpDown*, 8> UpDowns{};    // [1..7]: index = piece kind

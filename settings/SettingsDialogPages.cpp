@@ -1,6 +1,6 @@
 // The controls of the settings dialog, page by page, at their fixed places.
 
-#include "settings/Brimalf3.h"
+#include "settings/SettingsDialog.h"
 
 #include "components/KePanel.h"
 #include "engine/Catalogue.h"

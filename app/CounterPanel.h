@@ -1,0 +1,29 @@
+#pragma once
+
+#include "components/KePanel.h"
+#include "engine/EngineHost.h"
+
+class QLabel;
+class QLineEdit;
+class QString;
+
+// Panel1: the three counters beside the well with their labels, 得点 (Score),
+// 総数 (Kazu, pieces landed) and ４段抜 (Line4, four-row clears), at their
+// fixed places in a 73 x 195 bevelled panel. The counters are read-only text
+// boxes that neither take the focus nor accept input. Each control has its
+// name as object name.
+class CounterPanel : public TKePanel {
+public:
+    explicit CounterPanel(QWidget* parent);
+
+    // Writes a counter's text and shows it at once.
+    void ShowCounter(Counter which, const QString& text);
+
+private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Score;
+    QLineEdit* Kazu;
+    QLineEdit* Line4;
+};

@@ -1,0 +1,99 @@
+#include "app/GameSession.h"
+
+#include <QMetaObject>
+#include <array>
+
+#include "app/BoardSurface.h"
+#include "app/EngineThread.h"
+#include "app/FallClock.h"
+#include "app/WindowHost.h"
+#include "components/SoundPlayer.h"
+#include "engine/Engine.h"
+#include "resources/Resources.h"
+#include "resources/StringTable.h"
+
+GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettings& settings,
+                         const SdlSession& sdl, MMTimerService::ServiceSeam* timerSeam) {
+    // The clips, the preview bitmap and the cell images, in the order of the
+    // start-up; then the engine, its thread and the fall clock, whose ticks
+    // come on the clock's thread and are queued for the engine thread.
+    std::array<QByteArray, 4> clips;
+    for (int slot = 1; slot <= 3; ++slot)
+        clips[slot] = Resources::SoundClip(slot);
+    sound_ = std::make_unique<SoundPlayer>(sdl);
+    std::array<QImage, 8> cellImages;
+    for (int code = 0; code <= 7; ++code)
+        cellImages[code] = Resources::CellImage(code);
+    surface_ = std::make_unique<BoardSurface>(std::move(cellImages));
+
+    thread_ = std::make_unique<EngineThread>();
+    clock_ = std::make_unique<FallClock>(
+        [this](std::uint64_t arming) {
+            thread_->Post([this, arming] {
+                if (clock_->IsCurrent(arming)) engine_->Timer1Timer();
+            });
+        },
+        timerSeam);
+    host_ = std::make_unique<WindowHost>(windowObject, window, *surface_, *clock_, *thread_,
+                                         *sound_, std::move(clips));
+    engine_ =
+        std::make_unique<Engine>(*host_, settings,
+                                 EngineTexts{StringTable::LoadStr(StringTable::IdleTitle),
+                                             StringTable::LoadStr(StringTable::GameOverText)});
+}
+
+GameSession::~GameSession() {
+    Close();
+}
+
+void GameSession::Post(std::function<void(Engine&)> operation) {
+    if (closed_) return;
+    ++posted_;
+    thread_->Post([this, operation = std::move(operation)] { operation(*engine_); });
+}
+
+void GameSession::RunOnEngine(const std::function<void(Engine&)>& operation) {
+    if (closed_) return;
+    thread_->PostAndWait([this, &operation] { operation(*engine_); });
+}
+
+void GameSession::WhenIdle(std::function<void()> command) {
+    // The question takes its turn behind everything posted before it. Only a
+    // command of this thread can start a game (ticks come only while one is
+    // on), so an idle answer still holds when it arrives unless something was
+    // posted after the question: then the question is asked again.
+    Post([this, asked = posted_ + 1, command = std::move(command)](Engine& game) mutable {
+        if (!game.IsIdle()) return;
+        QMetaObject::invokeMethod(
+            &replies_,
+            [this, asked, command = std::move(command)]() mutable {
+                if (closed_) return;
+                if (posted_ != asked) {
+                    WhenIdle(std::move(command));
+                    return;
+                }
+                command();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool GameSession::InActivePlay() const {
+    return !closed_ && host_->InActivePlay();
+}
+
+bool GameSession::Timer1Enabled() const {
+    return !closed_ && clock_->Enabled();
+}
+
+void GameSession::Close() {
+    if (closed_) return;
+    closed_ = true;
+    sound_->Close();
+    thread_->Stop();
+    clock_->SetEnabled(false);
+    engine_.reset();
+    host_.reset();
+    clock_.reset();
+    thread_.reset();
+}

@@ -1,0 +1,8 @@
+#include "components/DesktopServices.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void DesktopServices::OpenWithDesktop(const QString& absolutePath) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath));
+}

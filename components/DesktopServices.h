@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The desktop's message sounds by their platform numbers.
+inline constexpr unsigned MB_ICONEXCLAMATION = 48;
+inline constexpr unsigned MB_ICONASTERISK = 64;
+
+// What the program's windows ask of the desktop around them: a message sound,
+// opening a file with its default program, and choosing a sound file. Each
+// window that needs them is given them when it is made; tests give recorders.
+struct DesktopServices {
+    // Sounds a message sound. Silent when empty: the desktop bell is silent on
+    // most Linux desktops, so the program puts its own sound player here.
+    std::function<void(unsigned type)> MessageBeep;
+    // Opens a file with the desktop's default program, as the shell's "OPEN"
+    // verb does. The result is not reported.
+    std::function<void(const QString& absolutePath)> ShellOpen = OpenWithDesktop;
+    // Asks for a sound file: the chosen path, or empty text when the user
+    // cancels. Empty: the settings dialog's own file chooser.
+    std::function<QString(QWidget* owner)> ChooseSoundFile;
+
+    static void OpenWithDesktop(const QString& absolutePath);
+};

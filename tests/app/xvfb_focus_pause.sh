@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# A game pauses when the program loses activation to another program, by a
+# real change of focus under a window manager: on an X server with openbox,
+# starts a game in one instance of the program, then starts a second
+# instance, which the window manager activates; the first must show the paused
+# title. Activating the first again leaves it paused; P resumes it.
+#
+# Usage: xvfb_focus_pause.sh path/to/Brimal
+# Exits 77 (skipped) when openbox is not installed.
+set -euo pipefail
+
+program=$(realpath "$1")
+command -v openbox >/dev/null || { echo "openbox is not installed" >&2; exit 77; }
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# Openbox runs the start-up command once it manages windows; a window mapped
+# before that may stay unmanaged and unmapped.
+openbox --sm-disable --startup "touch $work/openbox-ready" >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_until 20 test -e "$work/openbox-ready" || fail "openbox did not start"
+
+# start_instance NAME: one instance of the program with a store of its own;
+# sets $wid to its main window.
+start_instance() {
+    mkdir -p "$work/$1/Kelvox"
+    printf '[Sound]\nEnabeled=0\n' >"$work/$1/Kelvox/Brimal.conf"
+    XDG_CONFIG_HOME=$work/$1 "$program" 2>"$work/$1.stderr" &
+    local pid=$!
+    pids+=("$pid")
+    wait_until 30 xdotool search --onlyvisible --pid "$pid" --name '^Brimal  $' ||
+        fail "no main window of $1: $(cat "$work/$1.stderr")"
+    wid=$(xdotool search --onlyvisible --pid "$pid" --name '^Brimal  $' | head -1)
+}
+
+title_of() { xdotool getwindowname "$1"; }
+title_is() { [ "$(title_of "$1")" = "$2" ]; }
+
+start_instance first
+first=$wid
+xdotool windowactivate --sync "$first"
+xdotool key --window "$first" g
+wait_until 10 title_is "$first" "Brimal  -Play-" || fail "G did not start a game"
+
+# The window manager activates the new program's window: the first loses
+# activation and pauses.
+start_instance second
+second=$wid
+wait_until 10 title_is "$first" "Brimal  -Pause-" ||
+    fail "the game did not pause when the other program became active: $(title_of "$first")"
+title_is "$second" "Brimal  " || fail "the second instance is not idle"
+
+# Coming back leaves the game paused; P resumes it.
+xdotool windowactivate --sync "$first"
+sleep 0.5
+title_is "$first" "Brimal  -Pause-" || fail "activation resumed the game: $(title_of "$first")"
+xdotool key --window "$first" p
+wait_until 10 title_is "$first" "Brimal  -Play-" || fail "P did not resume"
+echo "paused on the loss of activation, stayed paused on its return, resumed with P"

@@ -148,4 +148,38 @@ TEST_F(LifecycleTest, ASignalWhileTheGameOverMessageIsUpClosesBoth) {
     EXPECT_FALSE(StoredValue("Setup/Top").isEmpty());
 }
 
+// Stands in for whatever may run the event loop while the window is being
+// made (a message box, a slow platform call) at a moment when the application
+// gains or loses activation: at every event the window receives until it is
+// shown, the activation flips.
+class ActivationFlipper : public QObject {
+public:
+    int flips = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent*) override {
+        if (busy_ || !dynamic_cast<TBrimalM*>(watched)) return false;
+        busy_ = true;
+        ++flips;
+        emit qApp->applicationStateChanged(flips % 2 ? Qt::ApplicationInactive
+                                                     : Qt::ApplicationActive);
+        busy_ = false;
+        return false;
+    }
+
+private:
+    bool busy_ = false;
+};
+
+TEST_F(LifecycleTest, ActivationChangesWhileTheWindowIsBeingMadeAreHarmless) {
+    ActivationFlipper flipper;
+    qApp->installEventFilter(&flipper);
+    Open();
+    qApp->removeEventFilter(&flipper);
+    EXPECT_GT(flipper.flips, 10);
+    EXPECT_EQ(Title(), IdleTitle);
+    StartGame();
+    EXPECT_TRUE(window->Session().InActivePlay());
+}
+
 } // namespace

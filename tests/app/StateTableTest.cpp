@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "WindowFixture.h"
@@ -206,6 +208,36 @@ TEST_F(StateTableTest, TheAboutMessageBeepsOnlyWhenSoundsAreOn) {
         EXPECT_EQ(catcher.Count(), 1);
         EXPECT_EQ(beeps, soundOn ? std::vector<unsigned>{64} : std::vector<unsigned>{}) << soundOn;
     }
+}
+
+TEST_F(StateTableTest, ASettingsCommandWithAStartQueuedBehindItLeavesTheWindowRunning) {
+    // An opening drop of twenty pieces keeps the engine busy for a second or
+    // so. The settings command and G come in one go: the Start is queued
+    // before the engine has answered that the game is idle.
+    WriteStore("[Setup]\nSizeX=10\nSizeY=30\n[Game]\nFall=1\nLevel=20\n[Sound]\nEnabeled=0\n");
+    Open();
+    DialogCatcher catcher;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longestGap = 0;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    beat.start(10);
+    clock.start();
+    window->MemuSetupClick(Find<QAction>(*window, "MemuSetup"));
+    window->GameGameClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == PlayingTitle; }, 20000));
+    const qint64 drop = clock.elapsed();
+
+    // The window went on with its events the whole time, and the command was
+    // dropped, since the game was on by the time it could be carried out.
+    ASSERT_GT(drop, 400);
+    EXPECT_LT(longestGap, drop / 2) << "the drop took " << drop << " ms";
+    Sync();
+    EXPECT_EQ(catcher.Count(), 0);
 }
 
 } // namespace

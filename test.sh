@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless: first the
-# core (engine, fall clock, engine thread) under AddressSanitizer with
-# UndefinedBehaviorSanitizer and under ThreadSanitizer, then the whole program's
-# tests, whose ctest summary closes the run.
+# Installs what is missing, checks the source format, builds, and runs every
+# test headless: first the core (engine, fall clock, engine thread) under
+# AddressSanitizer with UndefinedBehaviorSanitizer and under ThreadSanitizer,
+# then the whole program's tests, whose ctest summary closes the run.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +15,9 @@ chmod 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"' EXIT
 
 scripts/setup.sh build-asan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=address,undefined
+echo "== source format (.clang-format)"
+scripts/check-format.sh
+
 cmake --build build-asan -j "$jobs"
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build-asan -j "$jobs" --output-on-failure

@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName("Kelvox");
     QCoreApplication::setApplicationName("Brimal");
     QCoreApplication::setApplicationVersion(BRIMAL_VERSION);
+    QGuiApplication::setDesktopFileName(BRIMAL_APP_ID);
     Resources::Init();
     QApplication::setWindowIcon(Resources::AppIcon());
 

@@ -6,7 +6,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libsdl2-dev libsdl2-mixer-dev libgtest-dev
-          libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils)
+          libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils
+          desktop-file-utils appstream man-db dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,7 @@
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
 #include "app/SettingsDialogLauncher.h"
+#include "components/HelpFile.h"
 #include "components/MessageBeep.h"
 #include "components/PMsgDlg.h"
 #include "components/ShellOpen.h"
@@ -114,7 +115,7 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
     if (sender == MenuAbout) {
         ShowAbout();
     } else if (sender == MenuHelp) {
-        ShellOpen("Brimal.txt");
+        if (const QString help = HelpFile(); !help.isEmpty()) ShellOpen(help);
     } else {
         ShowSettingsDialog();
     }

@@ -1,6 +1,7 @@
 #include "settings/Brimalf3.h"
 
 #include "components/Fonts.h"
+#include "components/HelpFile.h"
 #include "components/KePanel.h"
 #include "components/MessageBeep.h"
 #include "components/PMsgDlg.h"
@@ -283,7 +284,7 @@ void TSetform::Button3Click() {
 }
 
 void TSetform::HelpButtonClick() {
-    ShellOpen("Brimal.txt");
+    if (const QString help = HelpFile(); !help.isEmpty()) ShellOpen(help);
 }
 
 bool TSetform::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
+#include "components/HelpFile.h"
 #include "components/MessageBeep.h"
 #include "components/ShellOpen.h"
 #include "engine/Engine.h"
@@ -177,10 +178,7 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                                                             : PausedTitle;
             EXPECT_EQ(Title(), title);
             if (item == window->MenuHelp) {
-                EXPECT_EQ(opened,
-                          idle
-                              ? std::vector<QString>{QDir::current().absoluteFilePath("Brimal.txt")}
-                              : std::vector<QString>{});
+                EXPECT_EQ(opened, idle ? std::vector<QString>{HelpFile()} : std::vector<QString>{});
                 EXPECT_EQ(catcher.Count(), 0);
             } else if (item == window->MenuAbout) {
                 EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});

@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -325,12 +328,18 @@ TEST(Setform, TabVisitsThePageTabsThenThePageRowByRowThenTheButtons) {
 }
 
 TEST(Setform, HelpOpensTheHelpFileInTheCurrentFolder) {
+    // A help file in the current directory comes before the installed one.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile(folder.filePath("Brimal.txt")).open(QIODevice::WriteOnly));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     QStringList opened;
     SetShellOpener([&](const QString& path) { opened << path; });
     SetformRig rig;
     rig.form->HelpButton->click();
     SetShellOpener(nullptr);
-    EXPECT_EQ(opened, QStringList{QDir::current().absoluteFilePath("Brimal.txt")});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(opened, QStringList{folder.filePath("Brimal.txt")});
     EXPECT_FALSE(rig.Freed());
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/BrimalM.h"
 #include "app/TerminationSignal.h"
+#include "components/PMsgDlg.h"
 #include "resources/Resources.h"
 #include "resources/Version.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("Brimal");
     QCoreApplication::setApplicationVersion(BRIMAL_VERSION);
     QGuiApplication::setDesktopFileName(BRIMAL_APP_ID);
+    // The installed command is the lower-case brimal; its messages keep the
+    // title Brimal that the program has in its build folder.
+    SetApplicationTitle(CommandTitle(QCoreApplication::applicationFilePath()));
     Resources::Init();
     QApplication::setWindowIcon(Resources::AppIcon());
 

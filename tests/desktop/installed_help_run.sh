@@ -3,8 +3,9 @@
 # installs the build into a temporary prefix, starts bin/brimal from an empty
 # folder and presses F1, which must open the installed help file; a stand-in
 # xdg-open first on PATH records what the desktop is asked to open (Qt runs
-# xdg-open on a desktop it does not recognise). Then the quit command must end
-# the program.
+# xdg-open on a desktop it does not recognise). Then the about message must
+# carry the title Brimal, not the lower-case command name, and the quit command
+# must end the program.
 #
 # Usage: installed_help_run.sh BUILD-FOLDER
 set -euo pipefail
@@ -75,6 +76,18 @@ help=$prefix/share/brimal/Brimal.txt
 opened=$(cat "$work/opened")
 [ "$opened" = "file://$help" ] || [ "$opened" = "$help" ] ||
     fail "F1 opened \"$opened\", not the installed $help"
+
+# The menu 設定等 (Alt+S), item バージョン情報 (A).
+xdotool windowfocus --sync "$wid"
+xdotool key alt+s
+sleep 0.5
+xdotool key a
+wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no about message titled Brimal"
+message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+xdotool windowfocus --sync "$message"
+xdotool key Return
+wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" ||
+    fail "the about message did not close"
 
 # Quit through the game menu: Alt+G opens it, X is the quit command.
 xdotool windowfocus --sync "$wid"

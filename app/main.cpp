@@ -3,6 +3,7 @@
 #include "app/BrimalM.h"
 #include "app/TerminationSignal.h"
 #include "components/PMsgDlg.h"
+#include "components/QtJapanese.h"
 #include "resources/Resources.h"
 #include "resources/Version.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     // The installed command is the lower-case brimal; its messages keep the
     // title Brimal that the program has in its build folder.
     SetApplicationTitle(CommandTitle(QCoreApplication::applicationFilePath()));
+    InstallQtJapanese();
     Resources::Init();
     QApplication::setWindowIcon(Resources::AppIcon());
 

@@ -84,6 +84,9 @@ sleep 0.5
 xdotool key a
 wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no about message titled Brimal"
 message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+# xdotool's search ignores case; the title itself must be "Brimal".
+title=$(xdotool getwindowname "$message")
+[ "$title" = "Brimal" ] || fail "the about message is titled \"$title\", not Brimal"
 xdotool windowfocus --sync "$message"
 xdotool key Return
 wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" ||

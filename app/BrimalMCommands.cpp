@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +8,7 @@
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
 #include "app/GameSession.h"
+#include "components/HelpFile.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
@@ -95,7 +95,7 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
         if (Settings.SoundOn) Services.Desktop.MessageBeep(MB_ICONASTERISK);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHelp) {
-        Services.Desktop.ShellOpen(QDir::current().absoluteFilePath("Brimal.txt"));
+        if (const QString help = HelpFile(); !help.isEmpty()) Services.Desktop.ShellOpen(help);
     } else {
         ShowSettingsDialog();
     }

@@ -26,6 +26,11 @@ public:
     void reject() override { done(mrOK); }
 };
 
+QString& TitleSetByProgram() {
+    static QString title;
+    return title;
+}
+
 QString TitleOf(TMsgDlgType type) {
     switch (type) {
     case mtWarning:
@@ -37,6 +42,7 @@ QString TitleOf(TMsgDlgType type) {
     case mtConfirmation:
         return QStringLiteral("確認");
     default:
+        if (!TitleSetByProgram().isEmpty()) return TitleSetByProgram();
         return ApplicationTitle(QCoreApplication::applicationFilePath());
     }
 }
@@ -188,4 +194,15 @@ QString ApplicationTitle(const QString& programPath) {
     // units.
     const qsizetype first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
     return name.left(first) + name.mid(first).toLower();
+}
+
+QString CommandTitle(const QString& programPath) {
+    const QString title = ApplicationTitle(programPath);
+    if (title.isEmpty()) return title;
+    const qsizetype first = title.at(0).isHighSurrogate() && title.size() > 1 ? 2 : 1;
+    return title.left(first).toUpper() + title.mid(first);
+}
+
+void SetApplicationTitle(const QString& title) {
+    TitleSetByProgram() = title;
 }

@@ -68,3 +68,12 @@ QPoint PlaceCenteredDialog(QRect owner, QSize dialog, QRect workArea);
 // name without its folder, cut at its first dot, with every letter after the
 // first in lower case ("/opt/BRIMAL.BIN" gives "Brimal").
 QString ApplicationTitle(const QString& programPath);
+
+// ApplicationTitle with its first letter in upper case: the title of a program
+// installed under a lower-case command name ("/usr/bin/brimal" gives
+// "Brimal"), as a desktop user knows the program.
+QString CommandTitle(const QString& programPath);
+
+// Sets the title of custom messages, as a program may set its application's
+// title; an empty title goes back to ApplicationTitle of the program file.
+void SetApplicationTitle(const QString& title);

@@ -7,7 +7,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libsdl2-dev libsdl2-mixer-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils
-          openbox x11-utils clang-format)
+          openbox x11-utils clang-format desktop-file-utils appstream man-db dpkg-dev lintian
+          qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

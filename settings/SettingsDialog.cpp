@@ -1,6 +1,7 @@
 #include "settings/SettingsDialog.h"
 
 #include "components/Fonts.h"
+#include "components/HelpFile.h"
 #include "components/KePanel.h"
 #include "components/PMsgDlg.h"
 #include "engine/Catalogue.h"
@@ -270,7 +271,7 @@ void TSetform::Button3Click() {
 }
 
 void TSetform::HelpButtonClick() {
-    Desktop.ShellOpen(QDir::current().absoluteFilePath("Brimal.txt"));
+    if (const QString help = HelpFile(); !help.isEmpty()) Desktop.ShellOpen(help);
 }
 
 void TSetform::Warn(const QString& text) {

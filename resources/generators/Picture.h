@@ -7,6 +7,8 @@ namespace ResGen {
 
 struct Rgb {
     uint8_t r, g, b;
+
+    bool operator==(const Rgb&) const = default;
 };
 
 // A picture whose pixels are palette indices, row 0 at the top.

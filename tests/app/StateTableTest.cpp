@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
+#include "components/HelpFile.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
@@ -176,10 +177,7 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                                                             : PausedTitle;
             EXPECT_EQ(Title(), title);
             if (item == Find<QAction>(*window, "MenuHelp")) {
-                EXPECT_EQ(opened,
-                          idle
-                              ? std::vector<QString>{QDir::current().absoluteFilePath("Brimal.txt")}
-                              : std::vector<QString>{});
+                EXPECT_EQ(opened, idle ? std::vector<QString>{HelpFile()} : std::vector<QString>{});
                 EXPECT_EQ(catcher.Count(), 0);
             } else if (item == Find<QAction>(*window, "MenuAbout")) {
                 EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});

@@ -70,6 +70,21 @@ TEST(CenteredMessageDlg, EachTypeHasItsTitleAndIcon) {
     }
 }
 
+TEST(CenteredMessageDlg, ACustomMessageCarriesTheTitleThatTheProgramSetsUntilItIsCleared) {
+    QWidget owner;
+    owner.show();
+    const QString fromFileName = ApplicationTitle(QCoreApplication::applicationFilePath());
+    for (const QString& set : {QString("Brimal"), QString()}) {
+        SetApplicationTitle(set);
+        for (TMsgDlgType type : {mtCustom, mtWarning}) {
+            const QString expected =
+                type == mtWarning ? "警告" : (set.isEmpty() ? fromFileName : set);
+            ShowAndPress(&owner, "text", type, Qt::Key_Return,
+                         [&](QDialog* dialog) { EXPECT_EQ(dialog->windowTitle(), expected); });
+        }
+    }
+}
+
 TEST(CenteredMessageDlg, HasOneDefaultOkButtonThatEnterAndEscBothPress) {
     QWidget owner;
     owner.show();

@@ -67,4 +67,15 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase) {
     }
 }
 
+TEST(CommandTitle, IsTheApplicationTitleWithItsFirstLetterInUpperCase) {
+    const std::pair<QString, QString> cases[] = {
+        {"/usr/bin/brimal", "Brimal"}, // the installed command
+        {"/w/build/Brimal", "Brimal"}, // the build tree's program, as before
+        {"/usr/games/BRIMAL.bin", "Brimal"}, {"/x/écran", "Écran"}, {"/x/.brimal", ""}, {"", ""},
+    };
+    for (const auto& [path, title] : cases) {
+        EXPECT_EQ(CommandTitle(path), title) << path.toStdString();
+    }
+}
+
 } // namespace

@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -324,9 +327,15 @@ TEST(Setform, TabVisitsThePageTabsThenThePageRowByRowThenTheButtons) {
 }
 
 TEST(Setform, HelpOpensTheHelpFileInTheCurrentFolder) {
+    // A help file in the current directory comes before the installed one.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile(folder.filePath("Brimal.txt")).open(QIODevice::WriteOnly));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     SetformRig rig;
     rig.form->HelpButton->click();
-    EXPECT_EQ(rig.opened, QStringList{QDir::current().absoluteFilePath("Brimal.txt")});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(rig.opened, QStringList{folder.filePath("Brimal.txt")});
     EXPECT_FALSE(rig.Freed());
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The folders where the help file "Brimal.txt" may lie.
+struct HelpFileFolders {
+    QString current; // the current directory
+    QString program; // the folder of the running program
+    QString build;   // the build folder, which keeps a copy next to the program it builds
+};
+
+// The full path of the help file: "Brimal.txt" in the current directory when
+// it is there, as the help command always opened it; otherwise the copy
+// installed with the program, in ../share/brimal beside the program's folder,
+// so that an installation anywhere (moved or unpacked too) finds its own;
+// otherwise the build folder's copy. Empty when none of them exists. An empty
+// folder is not searched.
+QString FindHelpFile(const HelpFileFolders& folders);
+
+// FindHelpFile over this process's current directory, the program's folder and
+// the folder that the program was built in.
+QString HelpFile();

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Runs the installed program away from its build folder on an X server:
+# installs the build into a temporary prefix, starts bin/brimal from an empty
+# folder and presses F1, which must open the installed help file; a stand-in
+# xdg-open first on PATH records what the desktop is asked to open (Qt runs
+# xdg-open on a desktop it does not recognise). Then the about message must
+# carry the title Brimal, not the lower-case command name, and the quit command
+# must end the program.
+#
+# Usage: installed_help_run.sh BUILD-FOLDER
+set -euo pipefail
+
+build=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pid=""
+passed=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    if [ -n "$passed" ]; then
+        rm -rf "$work"
+    else
+        echo "the program's stderr and the opener's record kept in $work" >&2
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+mkdir -p "$work/bin" "$work/empty" "$work/config/Kelvox" "$work/runtime"
+chmod 700 "$work/runtime"
+cat >"$work/bin/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$@" >>"$work/opened"
+STANDIN
+chmod +x "$work/bin/xdg-open"
+printf '[Sound]\nEnabeled=0\n' >"$work/config/Kelvox/Brimal.conf"
+
+export PATH=$work/bin:$PATH
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION \
+    GNOME_DESKTOP_SESSION_ID WAYLAND_DISPLAY
+
+cd "$work/empty"
+"$prefix/bin/brimal" 2>"$work/stderr" &
+pid=$!
+
+wait_until 30 xdotool search --onlyvisible --name '^Brimal  $' || fail "no main window"
+wid=$(xdotool search --onlyvisible --name '^Brimal  $' | head -1)
+xdotool windowfocus --sync "$wid"
+sleep 0.3
+
+xdotool key F1
+wait_until 10 test -s "$work/opened" || fail "F1 opened nothing"
+sleep 0.5
+help=$prefix/share/brimal/Brimal.txt
+opened=$(cat "$work/opened")
+[ "$opened" = "file://$help" ] || [ "$opened" = "$help" ] ||
+    fail "F1 opened \"$opened\", not the installed $help"
+
+# The menu 設定等 (Alt+S), item バージョン情報 (A).
+xdotool windowfocus --sync "$wid"
+xdotool key alt+s
+sleep 0.5
+xdotool key a
+wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no about message titled Brimal"
+message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+# xdotool's search ignores case; the title itself must be "Brimal".
+title=$(xdotool getwindowname "$message")
+[ "$title" = "Brimal" ] || fail "the about message is titled \"$title\", not Brimal"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" ||
+    fail "the about message did not close"
+
+# Quit through the game menu: Alt+G opens it, X is the quit command.
+xdotool windowfocus --sync "$wid"
+xdotool key alt+g
+sleep 0.5
+xdotool key x
+wait_until 10 bash -c "! kill -0 $pid" || fail "the quit command did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+pid=""
+passed=1
+echo "F1 opened $opened"

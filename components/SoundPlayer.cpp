@@ -1,11 +1,13 @@
 #include "components/SoundPlayer.h"
 
 #include "components/SdlSession.h"
+#include "components/WaveCheck.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
-#include <climits>
+#include <filesystem>
+#include <fstream>
 
 using namespace std::chrono;
 
@@ -26,10 +28,27 @@ constexpr int MixBufferFrames = 1024; // about 23 ms of latency
 constexpr milliseconds WaitMargin{500};
 constexpr milliseconds PollPeriod{2};
 
+// Only a WAVE image that passes the header check reaches the mixer (CheckWave
+// says why), which also keeps its size within an int.
 Mix_Chunk* Decode(const QByteArray& wave) {
-    if (wave.isEmpty() || wave.size() > INT_MAX) return nullptr;
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    if (CheckWave(wave) != WaveFault::None) return nullptr;
+    const QByteArray image = WithDataLengthInFile(wave);
+    SDL_RWops* stream = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
     return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
+
+// The whole file, or nothing when it is missing, is not a regular file (a
+// pipe or a device could block or never end) or is too large to be a sound.
+QByteArray ReadSoundFile(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) return {};
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > static_cast<std::uintmax_t>(MaxWaveFileBytes)) return {};
+    std::ifstream in(path, std::ios::binary);
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    in.read(bytes.data(), bytes.size());
+    bytes.resize(static_cast<qsizetype>(in.gcount()));
+    return bytes;
 }
 
 int BeepIndex(MessageSound kind) {
@@ -100,7 +119,7 @@ void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
     std::unique_lock lock(mutex_);
     if (!open_) return;
     StopCurrent();
-    fileChunk_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+    fileChunk_ = Decode(ReadSoundFile(path));
     if (!Start(fileChunk_, SoundSource::File, waitForEnd, lock))
         StartDefaultSound(waitForEnd, lock);
 }

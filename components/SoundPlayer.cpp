@@ -1,11 +1,14 @@
 #include "components/SoundPlayer.h"
 
 #include "components/SdlSession.h"
+#include "components/WaveCheck.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
-#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <pthread.h>
 
 using namespace std::chrono;
 
@@ -19,17 +22,36 @@ constexpr int Channel = 0;
 // and 22050 Hz), so they are converted without loss of timing.
 constexpr int MixRate = 44100;
 constexpr int MixChannels = 2;
-constexpr int MixBufferFrames = 1024; // about 23 ms of latency
+// About 12 ms: a sound starts with the next buffer the mixer fills, so this
+// bounds the time from a request to its first samples.
+constexpr int MixBufferFrames = 512;
 
 // A wait for a clip's end gives up this long after the clip should have ended,
 // so that a stalled audio driver cannot hang the game.
 constexpr milliseconds WaitMargin{500};
 constexpr milliseconds PollPeriod{2};
 
+// Only a WAVE image that passes the header check reaches the mixer (CheckWave
+// says why), which also keeps its size within an int.
 Mix_Chunk* Decode(const QByteArray& wave) {
-    if (wave.isEmpty() || wave.size() > INT_MAX) return nullptr;
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    if (CheckWave(wave) != WaveFault::None) return nullptr;
+    const QByteArray image = WithDataLengthInFile(wave);
+    SDL_RWops* stream = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
     return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
+
+// The whole file, or nothing when it is missing, is not a regular file (a
+// pipe or a device could block or never end) or is too large to be a sound.
+QByteArray ReadSoundFile(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) return {};
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > static_cast<std::uintmax_t>(MaxWaveFileBytes)) return {};
+    std::ifstream in(path, std::ios::binary);
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    in.read(bytes.data(), bytes.size());
+    bytes.resize(static_cast<qsizetype>(in.gcount()));
+    return bytes;
 }
 
 int BeepIndex(MessageSound kind) {
@@ -48,22 +70,17 @@ constexpr SoundSource BeepSources[] = {SoundSource::DefaultBeep, SoundSource::Ex
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const SdlSession& session) {
+SoundPlayer::SoundPlayer(const SdlSession& session, milliseconds idleClose)
+    : idleClose_(idleClose) {
     if (!session.HasAudio()) return;
-    if (Mix_OpenAudio(MixRate, AUDIO_S16SYS, MixChannels, MixBufferFrames) != 0) return;
-    int rate = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    if (Mix_QuerySpec(&rate, &format, &channels) == 0) {
-        Mix_CloseAudio();
-        return;
-    }
-    bytesPerSecond_ = rate * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-    Mix_AllocateChannels(1);
-    for (MessageSound kind :
-         {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
-        beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
+    std::lock_guard lock(mutex_);
+    if (!OpenDevice()) return;
     open_ = true;
+    quietFrom_ = steady_clock::now();
+    idleCloser_ = std::thread([this] { CloseDeviceWhenIdle(); });
+#if defined(__linux__)
+    pthread_setname_np(idleCloser_.native_handle(), "SoundIdleClose");
+#endif
 }
 
 SoundPlayer::~SoundPlayer() {
@@ -71,26 +88,24 @@ SoundPlayer::~SoundPlayer() {
 }
 
 void SoundPlayer::Close() {
-    std::lock_guard lock(mutex_);
-    if (!open_) return;
-    Mix_HaltChannel(-1);
-    for (CachedClip& clip : clips_)
-        if (clip.chunk) Mix_FreeChunk(clip.chunk);
-    clips_.clear();
-    for (Mix_Chunk*& beep : beeps_) {
-        if (beep) Mix_FreeChunk(beep);
-        beep = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        if (!open_) return;
+        open_ = false;
+        changed_.notify_all();
     }
-    if (fileChunk_) Mix_FreeChunk(fileChunk_);
-    fileChunk_ = nullptr;
-    Mix_CloseAudio();
-    open_ = false;
-    closed_.notify_all();
+    // The idle closer may be closing the device right now; it ends once that is done.
+    idleCloser_.join();
+    std::lock_guard lock(mutex_);
+    if (deviceOpen_) Mix_HaltChannel(-1);
+    FreeClips();
+    if (deviceOpen_) Mix_CloseAudio();
+    deviceOpen_ = false;
 }
 
 void SoundPlayer::PlayMemory(const QByteArray& wave, bool waitForEnd) {
     std::unique_lock lock(mutex_);
-    if (!open_) return;
+    if (!ReadyToPlay(lock)) return;
     StopCurrent();
     if (!Start(ClipFor(wave), SoundSource::Memory, waitForEnd, lock))
         StartDefaultSound(waitForEnd, lock);
@@ -98,16 +113,16 @@ void SoundPlayer::PlayMemory(const QByteArray& wave, bool waitForEnd) {
 
 void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
     std::unique_lock lock(mutex_);
-    if (!open_) return;
+    if (!ReadyToPlay(lock)) return;
     StopCurrent();
-    fileChunk_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+    fileChunk_ = Decode(ReadSoundFile(path));
     if (!Start(fileChunk_, SoundSource::File, waitForEnd, lock))
         StartDefaultSound(waitForEnd, lock);
 }
 
 void SoundPlayer::Beep(MessageSound kind) {
     std::unique_lock lock(mutex_);
-    if (!open_) return;
+    if (!ReadyToPlay(lock)) return;
     StopCurrent();
     const int index = BeepIndex(kind);
     Start(beeps_[index], BeepSources[index], false, lock);
@@ -120,12 +135,97 @@ bool SoundPlayer::HasDevice() const {
 
 bool SoundPlayer::IsPlaying() const {
     std::lock_guard lock(mutex_);
-    return open_ && Mix_Playing(-1) != 0;
+    return open_ && DeviceBusy();
 }
 
 SoundSource SoundPlayer::LastStarted() const {
     std::lock_guard lock(mutex_);
     return lastStarted_;
+}
+
+milliseconds SoundPlayer::LastLength() const {
+    std::lock_guard lock(mutex_);
+    return lastLength_;
+}
+
+bool SoundPlayer::OpenDevice() {
+    if (Mix_OpenAudio(MixRate, AUDIO_S16SYS, MixChannels, MixBufferFrames) != 0) return false;
+    MixFormat format;
+    if (Mix_QuerySpec(&format.rate, &format.format, &format.channels) == 0) {
+        Mix_CloseAudio();
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    deviceOpen_ = true;
+    // Clips are decoded for the device's format; should the device come back
+    // in another one, they are decoded again.
+    if (format != mixFormat_) {
+        FreeClips();
+        mixFormat_ = format;
+        bytesPerSecond_ = format.rate * format.channels * (SDL_AUDIO_BITSIZE(format.format) / 8);
+        for (MessageSound kind :
+             {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
+            beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
+    }
+    return true;
+}
+
+bool SoundPlayer::ReadyToPlay(std::unique_lock<std::mutex>& lock) {
+    changed_.wait(lock, [this] { return !open_ || !deviceClosing_; });
+    if (!open_) return false;
+    if (deviceOpen_) return true;
+    if (!OpenDevice()) return false; // the device has gone: silent, as without one
+    changed_.notify_all();           // the idle closer starts watching again
+    return true;
+}
+
+void SoundPlayer::FreeClips() {
+    for (CachedClip& clip : clips_)
+        if (clip.chunk) Mix_FreeChunk(clip.chunk);
+    clips_.clear();
+    for (Mix_Chunk*& beep : beeps_) {
+        if (beep) Mix_FreeChunk(beep);
+        beep = nullptr;
+    }
+    if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    fileChunk_ = nullptr;
+}
+
+// Runs on the player's own thread. Pausing the device would not do: SDL's
+// audio thread goes on waking for every buffer and fills it with silence.
+// Closing it ends that thread; it is done here, never from the mixer's
+// callbacks (which run on the audio thread and must not lock the device), and
+// without the player's lock, since closing waits for the audio thread to end
+// its current buffer.
+void SoundPlayer::CloseDeviceWhenIdle() {
+    std::unique_lock lock(mutex_);
+    while (open_) {
+        if (!deviceOpen_) {
+            changed_.wait(lock);
+            continue;
+        }
+        const auto closeAt = quietFrom_ + idleClose_;
+        if (steady_clock::now() < closeAt) {
+            changed_.wait_until(lock, closeAt);
+            continue;
+        }
+        if (Mix_Playing(Channel) != 0) { // playing past its length: the driver lags
+            quietFrom_ = steady_clock::now();
+            continue;
+        }
+        deviceClosing_ = true;
+        lock.unlock();
+        Mix_CloseAudio();
+        lock.lock();
+        deviceClosing_ = false;
+        deviceOpen_ = false;
+        changed_.notify_all();
+    }
+}
+
+// The mixer's channels exist only while the device is open.
+bool SoundPlayer::DeviceBusy() const {
+    return deviceOpen_ && !deviceClosing_ && Mix_Playing(Channel) != 0;
 }
 
 Mix_Chunk* SoundPlayer::ClipFor(const QByteArray& wave) {
@@ -149,7 +249,10 @@ bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
     if (!chunk || Mix_PlayChannel(Channel, chunk, 0) < 0) return false;
     ++startCount_;
     lastStarted_ = source;
-    if (waitForEnd) WaitForEnd(LengthOf(chunk), lock);
+    lastLength_ = LengthOf(chunk);
+    quietFrom_ = steady_clock::now() + lastLength_;
+    changed_.notify_all();
+    if (waitForEnd) WaitForEnd(lastLength_, lock);
     return true;
 }
 
@@ -162,10 +265,10 @@ void SoundPlayer::WaitForEnd(milliseconds length, std::unique_lock<std::mutex>& 
     const std::uint64_t ownStart = startCount_;
     // The lock is released while waiting, so Close can run meanwhile; it ends
     // the wait, as does another sound that replaces this one.
-    while (open_ && startCount_ == ownStart && Mix_Playing(Channel) != 0) {
+    while (open_ && startCount_ == ownStart && DeviceBusy()) {
         const auto now = steady_clock::now();
         if (now >= deadline) break;
-        closed_.wait_until(lock, std::min(deadline, now + PollPeriod));
+        changed_.wait_until(lock, std::min(deadline, now + PollPeriod));
     }
 }
 

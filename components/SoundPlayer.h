@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class SdlSession;
@@ -23,16 +24,24 @@ enum class SoundSource { None, Memory, File, DefaultBeep, ExclamationBeep, Infor
 // default message sound instead. Without an audio device every call does nothing
 // and returns at once.
 //
+// The audio device is open only while sounds play: SDL's audio thread mixes
+// silence for as long as the device is open, even when paused, so the player
+// closes it once no sound has played for `idleClose` and opens it again when
+// the next sound starts.
+//
 // Threads: construct it and call Close on the UI thread; in between, the play
 // calls come from the engine thread, where a wait for a clip's end blocks that
 // thread only. Every call takes the player's lock, so calls from other threads
 // are safe as well, and Close may run while a play call is waiting: the wait then
-// ends at once. Destroy the player only once no call can still be running (after
-// Close, when the engine thread has been joined). One player per process: the
-// mixer is global.
+// ends at once. The player's own thread closes the idle device. Destroy the
+// player only once no call can still be running (after Close, when the engine
+// thread has been joined). One player per process: the mixer is global.
 class SoundPlayer {
 public:
-    explicit SoundPlayer(const SdlSession& session);
+    static constexpr std::chrono::milliseconds DefaultIdleClose{1000};
+
+    explicit SoundPlayer(const SdlSession& session,
+                         std::chrono::milliseconds idleClose = DefaultIdleClose);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -51,16 +60,29 @@ public:
     // nothing.
     void Close();
 
-    bool HasDevice() const;
+    bool HasDevice() const; // an audio device was found, whether open now or not
     bool IsPlaying() const;
     SoundSource LastStarted() const;
+    // How long the sound last started plays, which bounds a wait for its end.
+    std::chrono::milliseconds LastLength() const;
 
 private:
     struct CachedClip {
         QByteArray wave;  // held so that its address cannot be reused by another buffer
         Mix_Chunk* chunk; // null when the buffer could not be decoded
     };
+    struct MixFormat {
+        int rate = 0;
+        std::uint16_t format = 0;
+        int channels = 0;
+        bool operator==(const MixFormat&) const = default;
+    };
 
+    bool OpenDevice();
+    bool ReadyToPlay(std::unique_lock<std::mutex>& lock);
+    void FreeClips();
+    void CloseDeviceWhenIdle();
+    bool DeviceBusy() const;
     Mix_Chunk* ClipFor(const QByteArray& wave);
     void StopCurrent();
     bool Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
@@ -69,13 +91,22 @@ private:
     void WaitForEnd(std::chrono::milliseconds length, std::unique_lock<std::mutex>& lock);
     std::chrono::milliseconds LengthOf(const Mix_Chunk* chunk) const;
 
+    const std::chrono::milliseconds idleClose_;
+    std::thread idleCloser_; // runs CloseDeviceWhenIdle from construction to Close
+
     // Everything below belongs to whichever thread holds mutex_.
     mutable std::mutex mutex_;
-    std::condition_variable closed_; // wakes a waiting play call when Close runs
-    bool open_ = false;
+    // Wakes waiting threads when a sound starts, the device closes or Close runs.
+    std::condition_variable changed_;
+    bool open_ = false;          // a device was found and Close has not run
+    bool deviceOpen_ = false;    // the mixer holds the device now
+    bool deviceClosing_ = false; // the idle closer is closing it, without the lock
+    std::chrono::steady_clock::time_point quietFrom_; // when the last sound should end
+    MixFormat mixFormat_;                             // the clips below are decoded for this format
     int bytesPerSecond_ = 0;
     std::uint64_t startCount_ = 0; // tells a waiting call that another sound has replaced its own
     SoundSource lastStarted_ = SoundSource::None;
+    std::chrono::milliseconds lastLength_{0};
     std::vector<CachedClip> clips_;
     Mix_Chunk* beeps_[3] = {};       // Default, Exclamation, Information
     Mix_Chunk* fileChunk_ = nullptr; // the file last started, freed when the next sound starts

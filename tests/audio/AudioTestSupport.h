@@ -3,11 +3,14 @@
 #include "components/SoundPlayerBeeps.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <SDL.h>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <thread>
 #include <vector>
 
 // The joystick's timer needs an event loop; one application object serves the
@@ -27,6 +30,27 @@ inline QByteArray ToneWave(int sampleRate, int lengthMs) {
         samples[i] = static_cast<std::uint8_t>(
             128 + std::lround(60 * std::sin(2 * std::numbers::pi * 440.0 * i / sampleRate)));
     return MonoWave8(samples, sampleRate);
+}
+
+// Whether SDL's audio thread (SDLAudioP<n> for a playback device) exists in
+// this process: it does exactly while the audio device is open.
+inline bool AudioThreadRunning() {
+    const QDir tasks("/proc/self/task");
+    for (const QString& id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(id + "/comm"));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("SDLAudio")) return true;
+    }
+    return false;
+}
+
+// Waits until SDL's audio thread is there or gone, as `running` says; whether
+// it came to that within `limit`. A new audio thread takes its name a moment
+// after the device has opened.
+inline bool AudioThreadBecomes(bool running, std::chrono::milliseconds limit) {
+    const auto giveUp = std::chrono::steady_clock::now() + limit;
+    while (AudioThreadRunning() != running && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return AudioThreadRunning() == running;
 }
 
 template <class Action> std::chrono::milliseconds TimeOf(Action action) {

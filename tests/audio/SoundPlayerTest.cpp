@@ -176,4 +176,37 @@ TEST_F(SoundPlayerTest, CloseEndsAWaitUnderWayAndSilencesLaterCalls) {
     EXPECT_FALSE(player.IsPlaying());
 }
 
+// Its own player, whose device closes 50 ms after the last sound, so that
+// sounds requested just before, while and after it closes come quickly.
+TEST(SoundPlayerIdleTest, TheDeviceClosesWhenIdleAndTheNextSoundStillPlays) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlSession session;
+    SoundPlayer player(session, milliseconds(50));
+    ASSERT_TRUE(player.HasDevice());
+    const QByteArray clip = ToneWave(22050, 30);
+    // Long enough to be still playing when looked at on a busy machine.
+    const QByteArray longClip = ToneWave(22050, 300);
+
+    player.PlayMemory(clip, true);
+    // Nothing plays, so SDL's audio thread is gone and costs nothing.
+    EXPECT_TRUE(AudioThreadBecomes(false, seconds(2)));
+    EXPECT_TRUE(player.HasDevice());
+    EXPECT_FALSE(player.IsPlaying());
+
+    for (int pause = 0; pause <= 120; pause += 6) {
+        SCOPED_TRACE(testing::Message() << pause << " ms after the end");
+        player.PlayMemory(clip, true);
+        std::this_thread::sleep_for(milliseconds(pause));
+        player.PlayMemory(longClip, false);
+        EXPECT_EQ(player.LastStarted(), SoundSource::Memory);
+        EXPECT_TRUE(player.IsPlaying());
+        EXPECT_TRUE(AudioThreadBecomes(true, milliseconds(500)));
+    }
+    EXPECT_TRUE(AudioThreadBecomes(false, seconds(2)));
+    // Close on a closed device, and a sound after it, do nothing.
+    player.Close();
+    player.Beep(MessageSound::Default);
+    EXPECT_FALSE(AudioThreadRunning());
+}
+
 } // namespace

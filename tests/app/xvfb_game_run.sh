@@ -38,20 +38,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 store=$XDG_CONFIG_HOME/Kelvox/Brimal.conf
 printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n' >"$store"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 
 title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
 shoot() { import -window root "$shots/$1.png"; }

@@ -15,10 +15,7 @@ id=com.kelvox.Brimal
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"

@@ -1,0 +1,18 @@
+# Helpers for the test scripts that drive the program from outside; source it.
+
+# fail MESSAGE...: reports a failed check and ends the script.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails when SECONDS have passed.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}

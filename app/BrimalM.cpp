@@ -75,7 +75,7 @@ void TBrimalM::FormCreate() {
     TrayIcon = CentreTrayIcon::CreateIfAvailable(this, [this](int id) { WindowMenuCommand(id); });
 
     // The store, the window position at the design size, the settings.
-    Sdl = std::make_unique<SdlSession>();
+    Sdl = std::make_unique<SdlSession>(Services.Sdl);
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();

@@ -8,7 +8,6 @@
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
 #include "app/GameSession.h"
-#include "components/HelpFile.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
@@ -95,7 +94,8 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
         if (Settings.SoundOn) Services.Desktop.MessageBeep(MB_ICONASTERISK);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHelp) {
-        if (const QString help = HelpFile(); !help.isEmpty()) Services.Desktop.ShellOpen(help);
+        const QString help = Services.Desktop.HelpFilePath();
+        if (!help.isEmpty()) Services.Desktop.ShellOpen(help);
     } else {
         ShowSettingsDialog();
     }

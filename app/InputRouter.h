@@ -16,8 +16,9 @@ struct JoystickReport;
 // sees the key presses of every window of the program and looks at each once;
 // in active play a key becomes the action its setting names, queued for the
 // engine; Esc minimises the program in any state. Joystick 1's reports, every
-// 15 ms, become actions by the joystick table and its repeat state. Nothing
-// is consumed: every key takes its normal course afterwards.
+// 15 ms while a pad is plugged in, become actions by the joystick table and
+// its repeat state. Nothing is consumed: every key takes its normal course
+// afterwards.
 //
 // Threads: the UI thread. Whether a game is in active play is decided on the
 // engine thread, where the state lives; an action is checked there again when

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "components/HelpFile.h"
+
 class QWidget;
 
 // The desktop's message sounds by their platform numbers.
@@ -10,12 +12,15 @@ inline constexpr unsigned MB_ICONEXCLAMATION = 48;
 inline constexpr unsigned MB_ICONASTERISK = 64;
 
 // What the program's windows ask of the desktop around them: a message sound,
-// opening a file with its default program, and choosing a sound file. Each
-// window that needs them is given them when it is made; tests give recorders.
+// where the help file lies, opening a file with its default program, and
+// choosing a sound file. Each window that needs them is given them when it is
+// made; tests give recorders.
 struct DesktopServices {
     // Sounds a message sound. Silent when empty: the desktop bell is silent on
     // most Linux desktops, so the program puts its own sound player here.
     std::function<void(unsigned type)> MessageBeep;
+    // The help file's full path, or empty text when there is none.
+    std::function<QString()> HelpFilePath = HelpFile;
     // Opens a file with the desktop's default program, as the shell's "OPEN"
     // verb does. The result is not reported.
     std::function<void(const QString& absolutePath)> ShellOpen = OpenWithDesktop;

@@ -40,19 +40,13 @@ JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::
 }
 
 Joystick::Joystick(const SdlSession& session, ReportHandler onReport)
-    : onReport_(std::move(onReport)) {
-    if (session.HasJoystick() && SDL_NumJoysticks() > 0) device_ = SDL_JoystickOpen(0);
-    if (!device_) {
-        thresholds_ = ComputeJoyThresholds(0, 0, 0, 0);
-        return;
-    }
-    thresholds_ = ComputeJoyThresholds(AxisMin, AxisMax, AxisMin, AxisMax);
-    // The state is read by polling; queued joystick events would only pile up.
+    : thresholds_(ComputeJoyThresholds(0, 0, 0, 0)), onReport_(std::move(onReport)) {
+    if (!session.HasJoystick()) return;
+    // The state is read by polling; queued joystick events, the device
+    // arrivals and removals among them, would only pile up.
     SDL_JoystickEventState(SDL_IGNORE);
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(PollPeriodMs);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start();
+    QObject::connect(&timer_, &QTimer::timeout, [this] { device_ ? Poll() : Search(); });
+    Search();
 }
 
 Joystick::~Joystick() {
@@ -61,15 +55,38 @@ Joystick::~Joystick() {
 
 void Joystick::Release() {
     timer_.stop();
+    Close();
+}
+
+void Joystick::Close() {
     if (device_) SDL_JoystickClose(device_);
     device_ = nullptr;
 }
 
-void Joystick::Poll() {
-    if (!device_) return;
+void Joystick::Search() {
+    // SDL takes note of devices plugged in or pulled out only when its
+    // joysticks are updated; with their events ignored, nothing else does it.
     SDL_JoystickUpdate();
-    // A device that has gone away has no state to report.
-    if (!SDL_JoystickGetAttached(device_)) return;
+    if (SDL_NumJoysticks() > 0) device_ = SDL_JoystickOpen(0);
+    if (device_) {
+        thresholds_ = ComputeJoyThresholds(AxisMin, AxisMax, AxisMin, AxisMax);
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.start(PollPeriodMs);
+    } else {
+        timer_.setTimerType(Qt::CoarseTimer);
+        timer_.start(SearchPeriodMs);
+    }
+}
+
+void Joystick::Poll() {
+    SDL_JoystickUpdate();
+    // A pad that has gone away has no state to report: it is let go, and the
+    // first pad still present, if any, takes its place.
+    if (!SDL_JoystickGetAttached(device_)) {
+        Close();
+        Search();
+        return;
+    }
     const JoystickReport report{ButtonBits(device_), AxisPosition(device_, 0),
                                 AxisPosition(device_, 1)};
     if (onReport_) onReport_(report);

@@ -33,10 +33,16 @@ struct JoyThresholds {
 JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::uint32_t yMin,
                                    std::uint32_t yMax);
 
-// Captures joystick 1 (SDL device 0) for the whole run and reports its state
-// every 15 ms, whether or not anything changed. Without a joystick nothing is
-// ever reported; its thresholds are then computed from an empty range (0 to
-// 0) and are all 0. A joystick plugged in later is not picked up.
+// Joystick 1 is the first pad present (SDL device 0). While one is held, its
+// state is reported every 15 ms, whether or not anything changed. While there
+// is none, SDL is asked for one twice a second, so that a pad plugged in later
+// is taken up within a second and the program costs nothing meanwhile. A pad
+// pulled out is closed at the next report it would have given, and the search
+// begins again: reports stop, so no action outlives the pad, and the next pad
+// plugged in (the same or another) reports in its place. The thresholds are
+// those of the reported range, 0 to 65535, once a pad has been held; before
+// that they are computed from an empty range (0 to 0) and are all 0. Without
+// SDL's joystick service nothing is looked for and nothing is reported.
 //
 // Threads: lives on the UI thread; the handler is called there, from a timer
 // of the UI thread's event loop. The handler may call Release, but must not
@@ -45,6 +51,7 @@ class Joystick {
 public:
     using ReportHandler = std::function<void(const JoystickReport&)>;
     static constexpr int PollPeriodMs = 15;
+    static constexpr int SearchPeriodMs = 500;
 
     Joystick(const SdlSession& session, ReportHandler onReport);
     ~Joystick();
@@ -54,14 +61,17 @@ public:
     bool IsCaptured() const { return device_ != nullptr; }
     const JoyThresholds& Thresholds() const { return thresholds_; }
 
-    // Stops the reports and closes the device; the destructor does it too.
+    // Stops the reports and the search for good and closes the device; the
+    // destructor does it too.
     void Release();
 
 private:
+    void Search();
     void Poll();
+    void Close();
 
     SDL_Joystick* device_ = nullptr;
     JoyThresholds thresholds_;
     ReportHandler onReport_;
-    QTimer timer_;
+    QTimer timer_; // polls the pad held, or searches for one
 };

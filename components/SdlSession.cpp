@@ -2,11 +2,11 @@
 
 #include <SDL.h>
 
-SdlSession::SdlSession() {
+SdlSession::SdlSession(SdlServices services) {
     // Without this SDL installs its own handlers and swallows Ctrl+C and SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(0) != 0) return;
-    joystick_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    joystick_ = services.Joystick && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 

@@ -1,7 +1,6 @@
 #include "settings/SettingsDialog.h"
 
 #include "components/Fonts.h"
-#include "components/HelpFile.h"
 #include "components/KePanel.h"
 #include "components/PMsgDlg.h"
 #include "engine/Catalogue.h"
@@ -271,7 +270,7 @@ void TSetform::Button3Click() {
 }
 
 void TSetform::HelpButtonClick() {
-    if (const QString help = HelpFile(); !help.isEmpty()) Desktop.ShellOpen(help);
+    if (const QString help = Desktop.HelpFilePath(); !help.isEmpty()) Desktop.ShellOpen(help);
 }
 
 void TSetform::Warn(const QString& text) {

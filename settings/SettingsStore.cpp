@@ -2,7 +2,9 @@
 
 #include "engine/Assert.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
@@ -49,6 +51,27 @@ std::optional<int> ParseInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
+// The file of the user's own store, where QSettings keeps it on this platform
+// (the registry on Windows, a property list on macOS: nothing to check there).
+QString NativeStoreFile() {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return {};
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Kelvox/Brimal.conf");
+#endif
+}
+
+// Whether the settings object may open the file: not when it is there but is
+// neither a regular file nor a folder. Opening a named pipe waits for a writer,
+// for ever if none comes; and a store linked to a device (/dev/null, say) is
+// written through the link, so that the saved file would take the device's
+// place wherever the program has the rights to do so.
+bool MayOpen(const QString& path) {
+    const QFileInfo file(path);
+    return path.isEmpty() || !file.exists() || file.isFile() || file.isDir();
+}
+
 } // namespace
 
 SettingsStore::SettingsStore() : settings_(Open()) {}
@@ -59,6 +82,7 @@ SettingsStore::SettingsStore(const QString& iniFilePath)
 SettingsStore::~SettingsStore() = default;
 
 std::unique_ptr<QSettings> SettingsStore::Open() const {
+    if (!MayOpen(iniFilePath_.isEmpty() ? NativeStoreFile() : iniFilePath_)) return nullptr;
     if (iniFilePath_.isEmpty()) {
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Kelvox",
                                            "Brimal");
@@ -67,7 +91,8 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 }
 
 QString SettingsStore::FileName() const {
-    return settings_->fileName();
+    if (settings_) return settings_->fileName();
+    return iniFilePath_.isEmpty() ? NativeStoreFile() : iniFilePath_;
 }
 
 QString SettingsStore::Key(const QString& section, const QString& ident) const {
@@ -78,11 +103,13 @@ QString SettingsStore::Key(const QString& section, const QString& ident) const {
 
 QString SettingsStore::ReadString(const QString& section, const QString& ident,
                                   const QString& defaultValue) const {
+    if (!settings_) return defaultValue;
     return StoredText(settings_->value(Key(section, ident))).value_or(defaultValue);
 }
 
 int SettingsStore::ReadInteger(const QString& section, const QString& ident,
                                int defaultValue) const {
+    if (!settings_) return defaultValue;
     const std::optional<QString> text = StoredText(settings_->value(Key(section, ident)));
     if (!text) return defaultValue;
     return ParseInteger(*text).value_or(defaultValue);
@@ -112,17 +139,21 @@ void SettingsStore::Write(const QString& section, const QString& ident, const QS
         // one lets this batch be judged on its own; the old one tries once more
         // to store what it still holds as it goes, so a batch lost to a folder
         // that was unwritable for a while reaches the store once it is not.
-        if (settings_->status() != QSettings::NoError) {
+        if (!settings_ || settings_->status() != QSettings::NoError) {
             settings_.reset();
             settings_ = Open();
         }
         batchStarted_ = true;
     }
-    settings_->setValue(Key(section, ident), text);
+    if (settings_) settings_->setValue(Key(section, ident), text);
 }
 
 void SettingsStore::Sync() {
     batchStarted_ = false;
+    if (!settings_) {
+        throw EStoreWriteError("the settings store is no file that could be written: " +
+                               FileName().toStdString());
+    }
     settings_->sync();
     switch (settings_->status()) {
     case QSettings::NoError:

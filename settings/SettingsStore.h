@@ -23,6 +23,11 @@ public:
 // therefore all or nothing on disk. Section and ident names must not contain
 // '/' or '\', which the underlying settings object treats as separators.
 //
+// A store file that is there but is neither a regular file nor a folder (a
+// named pipe, a link to a device) is left alone, as opening it could block for
+// ever and writing it could replace the device: reads give their defaults and
+// Sync throws, until a later batch finds an ordinary file or none in its place.
+//
 // Used on the main thread only.
 class SettingsStore {
 public:
@@ -70,7 +75,7 @@ private:
     QString Key(const QString& section, const QString& ident) const;
     void Write(const QString& section, const QString& ident, const QString& text);
 
-    QString iniFilePath_; // empty for the native store
-    std::unique_ptr<QSettings> settings_;
-    bool batchStarted_ = false; // a write has been made since the last Sync
+    QString iniFilePath_;                 // empty for the native store
+    std::unique_ptr<QSettings> settings_; // null while the store file is left alone
+    bool batchStarted_ = false;           // a write has been made since the last Sync
 };

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QTest>
 #include <SDL.h>
 
@@ -56,6 +57,58 @@ TEST_F(JoystickWindowTest, NothingActsWhileTheGameIsPaused) {
     const PieceState after = Piece();
     EXPECT_EQ(std::make_tuple(after.X, after.Y, after.Shape),
               std::make_tuple(before.X, before.Y, before.Shape));
+    stick->Set(0, 0, false, false);
+}
+
+// No pad when the window opens; pads are plugged in and pulled out mid-game.
+class JoystickHotPlugWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+        OpenWindow();
+        StartGame();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+
+    // Plugs in a pad with its stick pushed to one side; how long it took the
+    // piece to move that way, or -1 when it did not within two seconds.
+    qint64 PlugInPushing(std::unique_ptr<VirtualJoystick>& stick, Sint16 x) {
+        const int from = Piece().X;
+        QElapsedTimer clock;
+        clock.start();
+        stick = std::make_unique<VirtualJoystick>();
+        EXPECT_TRUE(stick->Attached());
+        stick->Set(x, 0, false, false);
+        const bool moved =
+            QTest::qWaitFor([&] { return x > 0 ? Piece().X > from : Piece().X < from; }, 2000);
+        return moved ? clock.elapsed() : -1;
+    }
+};
+
+TEST_F(JoystickHotPlugWindowTest, APadPluggedInPlaysAndOnePulledOutLeavesTheKeys) {
+    std::unique_ptr<VirtualJoystick> stick;
+    PlacePiece(17, 3, 10);
+    const qint64 takenUp = PlugInPushing(stick, 32767);
+    EXPECT_GE(takenUp, 0);
+    EXPECT_LT(takenUp, 1000);
+
+    // Pulled out with the stick still pushed: nothing moves the piece any more,
+    // but the keys do.
+    stick.reset();
+    PlacePiece(17, 3, 10);
+    QTest::qWait(300);
+    EXPECT_EQ(Piece().X, 3);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Piece().X, 2);
+
+    // Plugged back in, it plays again.
+    const qint64 againTakenUp = PlugInPushing(stick, -32768);
+    EXPECT_GE(againTakenUp, 0);
+    EXPECT_LT(againTakenUp, 1000);
     stick->Set(0, 0, false, false);
 }
 

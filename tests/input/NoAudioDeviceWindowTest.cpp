@@ -16,6 +16,12 @@ protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "brimal-no-such-driver", 1); }
 };
 
+TEST_F(NoAudioDeviceWindowTest, TheGameStartsPlaysAndClosesWithoutAnAudioDevice) {
+    OpenWindow();
+    ASSERT_FALSE(window->Session().Sound().HasDevice());
+    PlayBrieflyAndClose();
+}
+
 TEST_F(NoAudioDeviceWindowTest, TheGamePlaysOnSilently) {
     ModalCloser closer;
     OpenWindow({{"Sound/Enabeled", "1"}, {"Setup/WTime", "0"}});

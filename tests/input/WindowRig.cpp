@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,10 +20,6 @@ namespace {
 QTemporaryDir& ConfigFolder() {
     static QTemporaryDir folder;
     return folder;
-}
-
-QString StorePath() {
-    return ConfigFolder().filePath("Kelvox/Brimal.conf");
 }
 
 // One QApplication for the whole test program. The settings store's folder and
@@ -63,17 +60,38 @@ void WriteStore(const StoredSettings& stored) {
 
 } // namespace
 
+QString StorePath() {
+    return ConfigFolder().filePath("Kelvox/Brimal.conf");
+}
+
 void WindowTest::TearDown() {
     window.reset();
     QFile::remove(StorePath());
+    QDir(StorePath()).removeRecursively(); // a folder a test put in the file's place
 }
 
-void WindowTest::OpenWindow(const StoredSettings& stored) {
+void WindowTest::OpenWindow(const StoredSettings& stored, AppServices services) {
     QFile::remove(StorePath());
     if (!stored.empty()) WriteStore(stored);
-    window = std::make_unique<TBrimalM>();
+    window = std::make_unique<TBrimalM>(std::move(services));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void WindowTest::PlayBrieflyAndClose() {
+    StartGame();
+    const PieceState entered = Piece();
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Piece().X, entered.X - 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Piece().Y >= entered.Y + 2; }, 5000));
+    window->GameStopClick();
+    WaitForEngine();
+    EXPECT_FALSE(window->Session().InActivePlay());
+    QElapsedTimer closing;
+    closing.start();
+    window->close();
+    window.reset();
+    EXPECT_LT(closing.elapsed(), 2000);
 }
 
 void WindowTest::StartGame() {

@@ -30,7 +30,11 @@ protected:
     void TearDown() override;
 
     // Writes `stored` into the store, then creates and shows the window.
-    void OpenWindow(const StoredSettings& stored = {});
+    void OpenWindow(const StoredSettings& stored = {}, AppServices services = {});
+    // What a player must be able to do on any machine, whatever it lacks:
+    // start a game, move the piece with a key, watch it fall two rows, stop
+    // the game and close the window, which writes the window position.
+    void PlayBrieflyAndClose();
     // Starts a game and waits until the engine has brought in the first piece.
     void StartGame();
     PieceState Piece();
@@ -62,6 +66,9 @@ private:
     struct Timer;
     std::unique_ptr<Timer> timer_;
 };
+
+// The store file that the windows of the test program read and write.
+QString StorePath();
 
 // The length of a RIFF WAVE image's sound in milliseconds.
 int WaveLengthMs(const QByteArray& wave);

@@ -1,8 +1,11 @@
 #include "settings/SettingsStore.h"
 
+#include "PipeUnblocker.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,13 @@ TEST(NativeStore, LivesInTheUsersConfigurationFolderUnderTheOrganisation) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "[Setup]\nTop=17\n");
     EXPECT_EQ(SettingsStore().ReadInteger("Setup", "Top", 0), 17);
+
+    // A named pipe in the file's place is left alone, not waited on.
+    ASSERT_TRUE(QFile::remove(expected));
+    ASSERT_EQ(mkfifo(QFile::encodeName(expected).constData(), 0600), 0);
+    const PipeUnblocker unblocker(expected, std::chrono::seconds(2));
+    EXPECT_EQ(SettingsStore().ReadInteger("Setup", "Top", 0), 0);
+    EXPECT_FALSE(unblocker.Unblocked());
 }
 
 } // namespace

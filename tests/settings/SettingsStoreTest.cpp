@@ -1,9 +1,12 @@
 #include "settings/SettingsStore.h"
 
+#include "PipeUnblocker.h"
 #include "StoreFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +121,22 @@ TEST(SettingsStore, AMalformedFileIsRewrittenByTheFirstBatch) {
     EXPECT_EQ(reread.ReadInteger("Setup", "Left", 0), 6);
     EXPECT_EQ(reread.ReadInteger("Setup", "Top", 0), 7);
     EXPECT_EQ(reread.ReadInteger("Key", "Key1", 0), 4);
+}
+
+// A named pipe where the store file should be is left alone: opening it would
+// keep the program waiting for a writer for ever, and a write would replace it.
+// (A link to a device is left alone by the same rule; it is not tried here, as
+// the store that this test guards against would replace the device itself.)
+TEST(SettingsStore, AStoreFileThatIsNeitherAFileNorAFolderIsLeftAlone) {
+    StoreFolder folder;
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.Path()).constData(), 0600), 0);
+    const PipeUnblocker unblocker(folder.Path(), std::chrono::seconds(2));
+    SettingsStore store(folder.Path());
+    EXPECT_EQ(store.ReadInteger("Setup", "Top", 7), 7);
+    store.WriteInteger("Setup", "Top", 5);
+    EXPECT_THROW(store.Sync(), EStoreWriteError);
+    EXPECT_FALSE(unblocker.Unblocked());
+    EXPECT_FALSE(QFileInfo(folder.Path()).isFile());
 }
 
 } // namespace

@@ -8,6 +8,12 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libsdl2-dev libsdl2-mixer-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils)
 
+# With clang present, test.sh also builds the fuzz targets: they need
+# libFuzzer and the sanitizer runtimes of clang's own version.
+if dpkg -s clang >/dev/null 2>&1; then
+    packages+=(libclang-rt-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -174,7 +174,7 @@ void CheckWeightedChoice(Engine& game, FakeHost& host, const TGameSettings& sett
 // Keys as the input hook maps them, dispatched as it does in active play, with
 // a tick after each so that pieces land and rows go.
 void PlayKeys(Engine& game, FakeHost& host, const TGameSettings& settings) {
-    for (int step = 0; step < 80 && !game.IsIdle(); ++step) {
+    for (int step = 0; step < 45 && !game.IsIdle(); ++step) {
         const KeyUse& use = keyUses[step % std::size(keyUses)];
         const int code = KeyYield(use.virtualKey, settings.KeyActions);
         const int expected = use.setting != 0 ? settings.KeyActions[use.setting] : use.fixedYield;

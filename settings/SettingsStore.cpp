@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QStringList>
 #include <QVariant>
 
@@ -117,6 +118,41 @@ void RemoveLeftOverTemporaryFiles([[maybe_unused]] const QString& storeFile) {
 #endif
 }
 
+// The settings object writes the new file in one call and ignores a failure
+// of it: on a disk without room it renames an empty or cut-off file over the
+// store and reports success, and every setting on disk is lost. So a batch is
+// written only when the disk has room for the whole new file beside the old one
+// and a lock file, and a file that still comes out empty or cut off (another
+// program took the room meanwhile) is reported as a failure.
+constexpr qint64 lockFileRoom = 8192;
+
+// Whether the store is a text file: the native store is one on Linux and
+// other Unix systems, and the registry on Windows.
+bool StoredInFile(const QSettings& settings) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    Q_UNUSED(settings);
+    return true;
+#else
+    return settings.format() == QSettings::IniFormat;
+#endif
+}
+
+bool HasRoomFor(const QString& storeFile, qint64 batchBytes) {
+    const QFileInfo store(storeFile);
+    const QStorageInfo disk(store.absolutePath());
+    if (!disk.isValid()) return true; // not a file, or no way to tell
+    return disk.bytesAvailable() >= store.size() + batchBytes + lockFileRoom;
+}
+
+// Every line the settings object writes ends in a line feed, the last one
+// included.
+bool WrittenInFull(const QString& storeFile) {
+    QFile file(storeFile);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) return false;
+    char last = 0;
+    return file.seek(file.size() - 1) && file.getChar(&last) && last == '\n';
+}
+
 } // namespace
 
 SettingsStore::SettingsStore() : settings_(Open()) {}
@@ -189,17 +225,31 @@ void SettingsStore::Write(const QString& section, const QString& ident, const QS
             settings_ = Open();
         }
         batchStarted_ = true;
+        batchBytes_ = 0;
     }
+    // At most six characters per character in the file (an escaped one), plus
+    // a section header and the line's punctuation.
+    batchBytes_ += 6 * (section.size() + ident.size() + text.size()) + 8;
     settings_->setValue(Key(section, ident), text);
 }
 
 void SettingsStore::Sync() {
+    const bool wrote = batchStarted_;
     batchStarted_ = false;
     RemoveAbandonedLockFiles(FileName());
     RemoveLeftOverTemporaryFiles(FileName());
+    const bool checkFile = wrote && StoredInFile(*settings_);
+    if (checkFile && !HasRoomFor(FileName(), batchBytes_)) {
+        throw EStoreWriteError("no room on the disk for the settings store: " +
+                               FileName().toStdString());
+    }
     settings_->sync();
     switch (settings_->status()) {
     case QSettings::NoError:
+        if (checkFile && !WrittenInFull(FileName())) {
+            throw EStoreWriteError("the settings store was written incompletely: " +
+                                   FileName().toStdString());
+        }
         return;
     case QSettings::AccessError:
         throw EStoreWriteError("the settings store could not be written: " +

@@ -32,7 +32,7 @@ if command -v clang++ >/dev/null 2>&1; then
         -print_final_stats=1 "$fuzz_corpus" build-fuzz/fuzz/seeds >build-fuzz/fuzz.log 2>&1 ||
         fuzz_status=$?
     rm -rf "$fuzz_corpus"
-    grep -E '^#[0-9]+ +DONE|^stat::number_of_executed_units' build-fuzz/fuzz.log || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' build-fuzz/fuzz.log || true
     if [ "$fuzz_status" -ne 0 ]; then
         tail -n 40 build-fuzz/fuzz.log
         echo "the settings reader's fuzz target failed; the input is saved in build-fuzz/"

@@ -223,12 +223,13 @@ void SettingsStore::Write(const QString& section, const QString& ident, const QS
             RemoveAbandonedLockFiles(FileName());
             settings_.reset();
             settings_ = Open();
+            batchBytes_ = 0;
         }
         batchStarted_ = true;
-        batchBytes_ = 0;
     }
     // At most six characters per character in the file (an escaped one), plus
-    // a section header and the line's punctuation.
+    // a section header and the line's punctuation. A batch refused for want of
+    // room is still waiting to be written and counts on.
     batchBytes_ += 6 * (section.size() + ident.size() + text.size()) + 8;
     settings_->setValue(Key(section, ident), text);
 }
@@ -250,6 +251,7 @@ void SettingsStore::Sync() {
             throw EStoreWriteError("the settings store was written incompletely: " +
                                    FileName().toStdString());
         }
+        batchBytes_ = 0;
         return;
     case QSettings::AccessError:
         throw EStoreWriteError("the settings store could not be written: " +

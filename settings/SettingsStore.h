@@ -74,5 +74,5 @@ private:
     QString iniFilePath_; // empty for the native store
     std::unique_ptr<QSettings> settings_;
     bool batchStarted_ = false; // a write has been made since the last Sync
-    qint64 batchBytes_ = 0;     // the most this batch may add to the file
+    qint64 batchBytes_ = 0;     // the most the values not yet stored may add to the file
 };

@@ -22,12 +22,15 @@
 #include <QtGlobal>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unordered_set>
 
@@ -206,6 +209,19 @@ bool PlayedBefore(std::uint64_t record) {
     return !played.insert(record).second;
 }
 
+// Folders of earlier runs that ended without cleaning up (a crash found, an
+// interrupt): each is named after its process, and one whose process is gone
+// goes.
+void RemoveFoldersOfEndedRuns(const std::string& base) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        const std::string name = entry.path().filename().string();
+        int pid = 0;
+        if (std::sscanf(name.c_str(), "brimal-fuzz-%d-", &pid) != 1 || pid <= 0) continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH) std::filesystem::remove_all(entry.path(), error);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -213,7 +229,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // the process, which looks the folder up only once.
     std::string base = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
     if (::access("/dev/shm", W_OK) == 0) base = "/dev/shm";
-    configFolder = base + "/brimal-fuzz-XXXXXX";
+    RemoveFoldersOfEndedRuns(base);
+    configFolder = base + "/brimal-fuzz-" + std::to_string(::getpid()) + "-XXXXXX";
     FUZZ_CHECK(::mkdtemp(configFolder.data()) != nullptr, "cannot make %s", configFolder.c_str());
     ::setenv("XDG_CONFIG_HOME", configFolder.c_str(), 1);
     FUZZ_CHECK(::mkdir((configFolder + "/Kelvox").c_str(), 0700) == 0,

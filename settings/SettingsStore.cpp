@@ -140,7 +140,8 @@ bool StoredInFile(const QSettings& settings) {
 bool HasRoomFor(const QString& storeFile, qint64 batchBytes) {
     const QFileInfo store(storeFile);
     const QStorageInfo disk(store.absolutePath());
-    if (!disk.isValid()) return true; // not a file, or no way to tell
+    // No way to tell: not a file, or a file system that gives no sizes.
+    if (!disk.isValid() || disk.bytesTotal() <= 0) return true;
     return disk.bytesAvailable() >= store.size() + batchBytes + lockFileRoom;
 }
 

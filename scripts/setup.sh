@@ -10,6 +10,12 @@ packages=(cmake ninja-build g++ qt6-base-dev libsdl2-dev libsdl2-mixer-dev libgt
           openbox x11-utils clang-format desktop-file-utils appstream man-db dpkg-dev lintian
           qt6-translations-l10n)
 
+# With clang present, test.sh also builds the fuzz targets: they need
+# libFuzzer and the sanitizer runtimes of clang's own version.
+if dpkg -s clang >/dev/null 2>&1; then
+    packages+=(libclang-rt-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -64,7 +64,8 @@ public:
 
     // Stores every value written since the last Sync, flushed to disk and
     // replacing the old file atomically. Throws EStoreWriteError when the
-    // store could not be written (an unwritable folder, a full disk), and also
+    // store could not be written (an unwritable folder, a disk without room
+    // for the new file, which is then left as it was), and also
     // when the file on disk turned out malformed: the batch is then normally
     // written over it, but the settings object reports only its first error,
     // so a write failure behind it could not be told apart.
@@ -78,4 +79,5 @@ private:
     QString iniFilePath_;                 // empty for the native store
     std::unique_ptr<QSettings> settings_; // null while the store file is left alone
     bool batchStarted_ = false;           // a write has been made since the last Sync
+    qint64 batchBytes_ = 0;               // the most the values not yet stored may add to the file
 };

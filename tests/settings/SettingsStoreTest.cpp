@@ -4,14 +4,19 @@
 #include "StoreFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
+#include <future>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -137,6 +142,51 @@ TEST(SettingsStore, AStoreFileThatIsNeitherAFileNorAFolderIsLeftAlone) {
     EXPECT_THROW(store.Sync(), EStoreWriteError);
     EXPECT_FALSE(unblocker.Unblocked());
     EXPECT_FALSE(QFileInfo(folder.Path()).isFile());
+}
+
+// What a writer of the store killed at the wrong moment leaves beside the
+// file: an empty lock file (killed between creating and filling it), which the
+// settings object would take for a live writer's for 30 s, and its temporary
+// file. The next save goes on at once and clears both; a file that merely
+// looks alike stays, and so does a lock file that a live writer holds.
+TEST(SettingsStore, ASaveClearsWhatAKilledWriterLeftAndDoesNotWaitForIt) {
+    StoreFolder folder;
+    folder.WriteText("[Setup]\nTop=1\n");
+    const QString leftOvers[] = {"Brimal.conf.lock", "Brimal.conf.lock.rmlock",
+                                 "Brimal.conf.Ab3xYz"};
+    const QString kept[] = {"Brimal.conf.backup", "Brimal.conf.BACKUP", "Brimal.conf.201205",
+                            "Brimal.conf.Ab3xY", "Other.conf.Ab3xYz"};
+    for (const QString& name : leftOvers)
+        QFile(folder.FilePath(name)).open(QIODevice::WriteOnly);
+    for (const QString& name : kept)
+        QFile(folder.FilePath(name)).open(QIODevice::WriteOnly);
+
+    SettingsStore store(folder.Path());
+    store.WriteInteger("Setup", "Top", 2);
+    QElapsedTimer saving;
+    saving.start();
+    EXPECT_NO_THROW(store.Sync());
+    EXPECT_LT(saving.elapsed(), 5000);
+
+    EXPECT_EQ(folder.Entries(), "Setup/Top=2\n");
+    for (const QString& name : leftOvers)
+        EXPECT_FALSE(QFile::exists(folder.FilePath(name))) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFile::exists(folder.FilePath(name))) << name.toStdString();
+
+    // A lock held by a live writer (this process, through another open file)
+    // is not taken away: the save waits for it and goes on once it is gone.
+    QLockFile live(folder.Path() + ".lock");
+    ASSERT_TRUE(live.tryLock(0));
+    store.WriteInteger("Setup", "Top", 3);
+    auto release = std::async(std::launch::async, [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        live.unlock();
+    });
+    saving.restart();
+    EXPECT_NO_THROW(store.Sync());
+    EXPECT_GE(saving.elapsed(), 250);
+    EXPECT_EQ(folder.Entries(), "Setup/Top=3\n");
 }
 
 } // namespace

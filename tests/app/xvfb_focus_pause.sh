@@ -43,9 +43,7 @@ start_instance() {
     XDG_CONFIG_HOME=$work/$1 "$program" 2>"$work/$1.stderr" &
     local pid=$!
     pids+=("$pid")
-    wait_until 30 xdotool search --onlyvisible --pid "$pid" --name '^Brimal  $' ||
-        fail "no main window of $1: $(cat "$work/$1.stderr")"
-    wid=$(xdotool search --onlyvisible --pid "$pid" --name '^Brimal  $' | head -1)
+    wid=$(main_window "$pid") || fail "no main window of $1: $(cat "$work/$1.stderr")"
 }
 
 title_of() { xdotool getwindowname "$1"; }

@@ -47,8 +47,7 @@ cd "$(dirname "$program")"
 "$program" 2>"$work/stderr" &
 pid=$!
 
-wait_until 30 xdotool search --onlyvisible --name '^Brimal  $' || fail "no main window"
-wid=$(xdotool search --onlyvisible --name '^Brimal  $' | head -1)
+wid=$(main_window) || fail "no main window"
 xdotool windowfocus --sync "$wid"
 sleep 0.5
 shoot 1-idle

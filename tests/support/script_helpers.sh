@@ -16,3 +16,12 @@ wait_until() {
         sleep 0.1
     done
 }
+
+# main_window [PID]: waits up to 30 s for the program's main window, of the
+# process PID when one is given, and prints its id; fails when none comes.
+main_window() {
+    local of=()
+    [ -n "${1:-}" ] && of=(--pid "$1")
+    wait_until 30 xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' || return 1
+    xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' | head -1
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -33,9 +34,7 @@ constexpr double StallSeconds = 30;
 
 SoakRun::SoakRun(TBrimalM& window, const SoakOptions& options)
     : window_(window), options_(options), random_(options.Seed) {
-    // The player must see a new piece within a few rows of its fall at 10 ms.
-    stepTimer_.setTimerType(Qt::PreciseTimer);
-    stepTimer_.setInterval(options_.Player ? 2 : 20);
+    stepTimer_.setInterval(20);
     messageTimer_.setInterval(20);
     sampleTimer_.setInterval(options_.SampleSeconds * 1000);
     endTimer_.setSingleShot(true);
@@ -45,6 +44,16 @@ SoakRun::SoakRun(TBrimalM& window, const SoakOptions& options)
     QObject::connect(&messageTimer_, &QTimer::timeout, [this] { WatchMessage(); });
     QObject::connect(&sampleTimer_, &QTimer::timeout, [this] { Sample(); });
     QObject::connect(&endTimer_, &QTimer::timeout, [this] { Finish(); });
+    // A landing shows in the window's piece count just before the next piece
+    // enters: the player's cue, with no need to ask the engine all the time.
+    if (auto* kazu = window_.findChild<QLineEdit*>("Kazu")) {
+        QObject::connect(kazu, &QLineEdit::textChanged, [this] {
+            pieceDue_ = true;
+            QTimer::singleShot(0, [this] { Step(); });
+        });
+    } else {
+        Note("the window shows no piece count");
+    }
 }
 
 void SoakRun::Start() {
@@ -72,22 +81,21 @@ void SoakRun::Step() {
         if (session.InActivePlay()) {
             Observe(Read());
             phase_ = Phase::Playing;
-            plannedFor_ = -1;
+            pieceDue_ = true;
             lastActivePlay_ = now;
         } else if (now - phaseSince_ > 2) {
             phase_ = Phase::StartGame; // G went astray (the window was not active): again
         }
         break;
     case Phase::Playing:
-        if (session.InActivePlay()) {
+        if (options_.Player && pieceDue_) {
+            pieceDue_ = false;
             lastActivePlay_ = now;
-            if (!options_.Player) break;
             const EngineSample game = Read();
             Observe(game);
-            if (game.State == GameState::Playing && game.Kazu != plannedFor_) {
-                plannedFor_ = game.Kazu;
-                PlayPiece(game);
-            }
+            if (game.State == GameState::Playing) PlayPiece(game);
+        } else if (session.InActivePlay()) {
+            lastActivePlay_ = now;
         } else if (now - lastActivePlay_ > 1 && now - lastStateCheck_ > 0.5) {
             // Longer than a row's wait and sound: paused by a loss of activation,
             // or over with its message still to come.

@@ -65,7 +65,7 @@ private:
 
     Phase phase_ = Phase::StartGame;
     double phaseSince_ = 0, lastActivePlay_ = 0, lastStateCheck_ = 0, lastActivation_ = -1;
-    long long plannedFor_ = -1; // the piece count when the player last placed a piece
+    bool pieceDue_ = false; // a new piece has entered and the player has not placed it
     bool stepping_ = false, watching_ = false, sampling_ = false, finished_ = false;
     QPointer<QDialog> message_;
     double messageSince_ = 0, lastEnter_ = -1;

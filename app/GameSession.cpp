@@ -30,7 +30,9 @@ GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettin
     clock_ = std::make_unique<FallClock>(
         [this](std::uint64_t arming) {
             thread_->Post([this, arming] {
-                if (clock_->IsCurrent(arming)) engine_->Timer1Timer();
+                if (!clock_->IsCurrent(arming)) return;
+                engine_->Timer1Timer();
+                KeepHeldPeriod();
             });
         },
         timerSeam);
@@ -49,12 +51,32 @@ GameSession::~GameSession() {
 void GameSession::Post(std::function<void(Engine&)> operation) {
     if (closed_) return;
     ++posted_;
-    thread_->Post([this, operation = std::move(operation)] { operation(*engine_); });
+    thread_->Post([this, operation = std::move(operation)] {
+        operation(*engine_);
+        KeepHeldPeriod();
+    });
 }
 
 void GameSession::RunOnEngine(const std::function<void(Engine&)>& operation) {
     if (closed_) return;
-    thread_->PostAndWait([this, &operation] { operation(*engine_); });
+    thread_->PostAndWait([this, &operation] {
+        operation(*engine_);
+        KeepHeldPeriod();
+    });
+}
+
+void GameSession::HoldFallPeriod(int milliseconds) {
+    if (closed_) return;
+    thread_->PostAndWait([this, milliseconds] {
+        heldPeriod_ = milliseconds;
+        KeepHeldPeriod();
+    });
+}
+
+void GameSession::KeepHeldPeriod() {
+    // Setting the period restarts a running clock, so it is set only when the
+    // game has changed it (at the start of a game and after a landing).
+    if (heldPeriod_ > 0 && clock_->Interval() != heldPeriod_) clock_->SetInterval(heldPeriod_);
 }
 
 void GameSession::WhenIdle(std::function<void()> command) {

@@ -50,6 +50,12 @@ public:
 
     bool InActivePlay() const;
     bool Timer1Enabled() const;
+    // Holds Timer1 at `milliseconds` after every engine operation, whatever
+    // period the game has set (0 lets the game's period stand again): a long
+    // run can then play at the fastest period, 10 ms, which a game otherwise
+    // reaches only after some 170 landings. For the soak and tests; the
+    // program never holds it.
+    void HoldFallPeriod(int milliseconds);
     const BoardSurface& Surface() const { return *surface_; }
     SoundPlayer& Sound() { return *sound_; }
 
@@ -61,6 +67,8 @@ public:
     bool Closed() const { return closed_; }
 
 private:
+    void KeepHeldPeriod(); // engine thread
+
     QObject replies_; // context of the answers queued for the UI thread
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<BoardSurface> surface_;
@@ -69,5 +77,6 @@ private:
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Engine> engine_;
     std::uint64_t posted_ = 0; // operations posted without waiting so far (UI thread)
+    int heldPeriod_ = 0;       // engine thread; 0: none
     bool closed_ = false;      // UI thread
 };

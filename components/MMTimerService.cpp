@@ -82,6 +82,9 @@ struct EventThread::Shared {
     Clock::time_point deadline{}; // of the event's next tick
     TimeCallback callback = nullptr;
     std::uintptr_t user = 0;
+    // Until when the thread sleeps: max while it waits for an event, min while
+    // it is awake. A new deadline wakes it only when it would sleep past it.
+    Clock::time_point sleepingUntil = Clock::time_point::min();
 };
 
 EventThread::EventThread(ServiceSeam* seam) : shared_(std::make_shared<Shared>()), seam_(seam) {
@@ -111,7 +114,7 @@ std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t /*res
     shared_->user = user;
     ++eventsSet;
     ++eventsActive;
-    shared_->wake.notify_one();
+    if (shared_->deadline < shared_->sleepingUntil) shared_->wake.notify_one();
     return shared_->id;
 }
 
@@ -121,7 +124,9 @@ std::uint32_t EventThread::TimeKillEvent(std::uint32_t id) {
     shared_->id = 0;
     shared_->callback = nullptr;
     --eventsActive;
-    shared_->wake.notify_one();
+    // Not woken: the thread finds no event when its deadline comes. The game
+    // kills and sets its event at every tick, and each wake-up of the thread
+    // would cost both threads a switch.
     return TimerNoError;
 }
 
@@ -149,14 +154,19 @@ void EventThread::Run(std::shared_ptr<Shared> shared) {
     std::unique_lock lock(s.lock);
     while (!s.quit) {
         if (s.id == 0) {
+            s.sleepingUntil = Clock::time_point::max();
             s.wake.wait(lock);
+            s.sleepingUntil = Clock::time_point::min();
             continue;
         }
         const Clock::time_point deadline = s.deadline;
         const Clock::time_point now = Clock::now();
         if (now < deadline) {
-            // Woken early, by a new event or by a kill: look again.
+            // Woken early, by an earlier event, or at the deadline of an event
+            // since killed or replaced: look again.
+            s.sleepingUntil = deadline;
             s.wake.wait_until(lock, deadline);
+            s.sleepingUntil = Clock::time_point::min();
             continue;
         }
         const std::uint32_t id = s.id;

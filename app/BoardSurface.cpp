@@ -2,6 +2,7 @@
 
 #include <QMutexLocker>
 #include <QPainter>
+#include <cstring>
 
 BoardSurface::BoardSurface(std::array<QImage, 8> cellImages)
     : cellImages_(std::move(cellImages)), preview_(PreviewSize, PreviewSize, QImage::Format_RGB32) {
@@ -21,8 +22,13 @@ void BoardSurface::DrawCell(int x, int y, int code) {
     QMutexLocker lock(&mutex_);
     const QRect target(x * CellSize, y * CellSize, CellSize, CellSize);
     if (!well_.rect().contains(target)) return;
-    QPainter painter(&well_);
-    painter.drawImage(target.topLeft(), cellImages_[code]);
+    // Both images hold 32-bit pixels: the cell is copied row by row, which
+    // costs a fraction of a painter's set-up.
+    const QImage& cell = cellImages_[code];
+    for (int row = 0; row < CellSize; ++row) {
+        std::memcpy(well_.scanLine(target.y() + row) + target.x() * sizeof(QRgb),
+                    cell.constScanLine(row), CellSize * sizeof(QRgb));
+    }
 }
 
 void BoardSurface::FillWellBlack() {

@@ -71,17 +71,9 @@ title_is "Brimal  " || fail "the title is not idle after the game over"
 sleep 0.5
 shoot 4-gameover
 
-xdotool windowfocus --sync "$message"
-xdotool key Return
-wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" || fail "the message did not close"
+close_message "$message" "message"
 
-# Quit through the game menu: Alt+G opens it, X is the quit command.
-xdotool windowfocus --sync "$wid"
-xdotool key alt+g
-sleep 0.5
-xdotool key x
-wait_until 10 bash -c "! kill -0 $pid" || fail "the quit command did not end the program"
-wait "$pid" || fail "the program ended with status $?"
+quit_by_menu "$wid" "$pid"
 pid=""
 grep -q '^Top=' "$store" && grep -q '^Left=' "$store" || fail "the window position was not saved"
 passed=1

@@ -73,18 +73,9 @@ message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
 # xdotool's search ignores case; the title itself must be "Brimal".
 title=$(xdotool getwindowname "$message")
 [ "$title" = "Brimal" ] || fail "the about message is titled \"$title\", not Brimal"
-xdotool windowfocus --sync "$message"
-xdotool key Return
-wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" ||
-    fail "the about message did not close"
+close_message "$message" "about message"
 
-# Quit through the game menu: Alt+G opens it, X is the quit command.
-xdotool windowfocus --sync "$wid"
-xdotool key alt+g
-sleep 0.5
-xdotool key x
-wait_until 10 bash -c "! kill -0 $pid" || fail "the quit command did not end the program"
-wait "$pid" || fail "the program ended with status $?"
+quit_by_menu "$wid" "$pid"
 pid=""
 passed=1
 echo "F1 opened $opened"

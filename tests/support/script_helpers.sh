@@ -25,3 +25,23 @@ main_window() {
     wait_until 30 xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' || return 1
     xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' | head -1
 }
+
+# close_message WID WHAT: answers the message window WID with Enter and waits
+# until no message of the program is left.
+close_message() {
+    xdotool windowfocus --sync "$1"
+    xdotool key Return
+    wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Brimal\$'" ||
+        fail "the $2 did not close"
+}
+
+# quit_by_menu WID PID: quits through the game menu (Alt+G opens it, X is the
+# quit command) and checks that the program PID ends cleanly.
+quit_by_menu() {
+    xdotool windowfocus --sync "$1"
+    xdotool key alt+g
+    sleep 0.5
+    xdotool key x
+    wait_until 10 bash -c "! kill -0 $2" || fail "the quit command did not end the program"
+    wait "$2" || fail "the program ended with status $?"
+}

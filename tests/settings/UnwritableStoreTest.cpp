@@ -146,14 +146,23 @@ std::string WriteStoreAsNobody(const QString& folder) {
     return "";
 }
 
+// A temporary folder that the user nobody may enter, holding the store's
+// folder "Kelvox".
+struct StoreBase {
+    StoreBase() {
+        ::chmod(temporary.path().toLocal8Bit().constData(), 0755);
+        QDir().mkpath(folder);
+    }
+    QTemporaryDir temporary;
+    QString folder = temporary.filePath("Kelvox");
+};
+
 TEST(UnwritableStore, LoadsAndReportsEverySaveAsFailedThenSavesOnceWritable) {
     for (const Unwritable how : {Unwritable::ReadOnlyFolder, Unwritable::ReadOnlyFile}) {
         SCOPED_TRACE(how == Unwritable::ReadOnlyFolder ? "read-only folder" : "read-only file");
-        QTemporaryDir base;
-        ASSERT_TRUE(base.isValid());
-        ::chmod(base.path().toLocal8Bit().constData(), 0755);
-        const QString folder = base.filePath("Kelvox");
-        QDir().mkpath(folder);
+        const StoreBase base;
+        ASSERT_TRUE(base.temporary.isValid());
+        const QString& folder = base.folder;
 
         const std::string result = RunAsNobody(
             [&] {
@@ -176,11 +185,9 @@ TEST(UnwritableStore, LoadsAndReportsEverySaveAsFailedThenSavesOnceWritable) {
 TEST(UnwritableStore, AFullDiskFailsTheSaveWithoutDamagingTheFile) {
     for (const off_t room : {0, 4096}) {
         SCOPED_TRACE("room left " + std::to_string(room));
-        QTemporaryDir base;
-        ASSERT_TRUE(base.isValid());
-        ::chmod(base.path().toLocal8Bit().constData(), 0755);
-        const QString folder = base.filePath("Kelvox");
-        QDir().mkpath(folder);
+        const StoreBase base;
+        ASSERT_TRUE(base.temporary.isValid());
+        const QString& folder = base.folder;
 
         const std::string result = RunAsNobody(
             [&]() -> std::string {

@@ -1,29 +1,42 @@
 #include "components/MMTimerService.h"
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <mutex>
 
-#ifdef __linux__
-#include <sys/prctl.h>
-#endif
+#include "components/MMTimerServiceCounts.h"
 
 namespace MMTimerService {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 std::atomic<std::uint64_t> eventsSet{0};
 std::atomic<int> eventsActive{0};
-std::atomic<std::uint32_t> nextEventId{1};
 
 std::mutex periodsLock;
 std::map<std::uint32_t, int> periodsHeld; // guarded by periodsLock
 
-bool InDeviceBounds(std::uint32_t period) {
-    return period >= DeviceCaps.wPeriodMin && period <= DeviceCaps.wPeriodMax;
+} // namespace
+
+namespace Counts {
+
+void EventSet() {
+    ++eventsSet;
+    ++eventsActive;
+}
+
+void EventKilled() {
+    --eventsActive;
+}
+
+void PeriodRaised(std::uint32_t period) {
+    std::lock_guard guard(periodsLock);
+    ++periodsHeld[period];
+}
+
+void PeriodReleased(std::uint32_t period) {
+    std::lock_guard guard(periodsLock);
+    // A release without a raise stays visible as a negative count.
+    if (--periodsHeld[period] == 0) periodsHeld.erase(period);
 }
 
 bool TakeAskedFailure(ServiceSeam* seam) {
@@ -34,154 +47,7 @@ bool TakeAskedFailure(ServiceSeam* seam) {
     return asked > 0;
 }
 
-// Identifiers are unique in the process and never 0, which means "no event".
-std::uint32_t NewEventId() {
-    std::uint32_t id;
-    do {
-        id = nextEventId.fetch_add(1);
-    } while (id == 0);
-    return id;
-}
-
-} // namespace
-
-std::uint32_t TimeGetDevCaps(TTimeCaps* caps, std::uint32_t size) {
-    if (caps == nullptr || size != sizeof(TTimeCaps)) return TimerNoCanDo;
-    *caps = DeviceCaps;
-    return TimerNoError;
-}
-
-std::uint32_t TimeBeginPeriod(std::uint32_t period) {
-    if (!InDeviceBounds(period)) return TimerNoCanDo;
-    std::lock_guard guard(periodsLock);
-    ++periodsHeld[period];
-    return TimerNoError;
-}
-
-std::uint32_t TimeEndPeriod(std::uint32_t period) {
-    if (!InDeviceBounds(period)) return TimerNoCanDo;
-    std::lock_guard guard(periodsLock);
-    // A release without a raise stays visible as a negative count.
-    if (--periodsHeld[period] == 0) periodsHeld.erase(period);
-    return TimerNoError;
-}
-
-std::uint32_t GetTickCount() {
-    const auto sinceStart = Clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
-}
-
-struct EventThread::Shared {
-    std::mutex lock;
-    std::condition_variable wake;
-    // Everything below is guarded by lock.
-    bool quit = false;
-    std::uint32_t id = 0; // the event that is set, 0 for none
-    Clock::duration period{};
-    Clock::time_point deadline{}; // of the event's next tick
-    TimeCallback callback = nullptr;
-    std::uintptr_t user = 0;
-    // Until when the thread sleeps: max while it waits for an event, min while
-    // it is awake. A new deadline wakes it only when it would sleep past it.
-    Clock::time_point sleepingUntil = Clock::time_point::min();
-};
-
-EventThread::EventThread(ServiceSeam* seam) : shared_(std::make_shared<Shared>()), seam_(seam) {
-    worker_ = std::thread(&EventThread::Run, shared_);
-}
-
-EventThread::~EventThread() {
-    Stop();
-    std::lock_guard guard(shared_->lock);
-    if (shared_->id != 0) {
-        shared_->id = 0;
-        --eventsActive;
-    }
-}
-
-std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t /*resolution*/,
-                                        TimeCallback callback, std::uintptr_t user,
-                                        std::uint32_t kind) {
-    if (!InDeviceBounds(delay) || kind != TimePeriodic || callback == nullptr) return 0;
-    if (TakeAskedFailure(seam_)) return 0;
-    std::lock_guard guard(shared_->lock);
-    if (shared_->id != 0) return 0;
-    shared_->id = NewEventId();
-    shared_->period = std::chrono::milliseconds(delay);
-    shared_->deadline = Clock::now() + shared_->period;
-    shared_->callback = callback;
-    shared_->user = user;
-    ++eventsSet;
-    ++eventsActive;
-    if (shared_->deadline < shared_->sleepingUntil) shared_->wake.notify_one();
-    return shared_->id;
-}
-
-std::uint32_t EventThread::TimeKillEvent(std::uint32_t id) {
-    std::lock_guard guard(shared_->lock);
-    if (id == 0 || shared_->id != id) return InvalidParameter;
-    shared_->id = 0;
-    shared_->callback = nullptr;
-    --eventsActive;
-    // Not woken: the thread finds no event when its deadline comes. The game
-    // kills and sets its event at every tick, and each wake-up of the thread
-    // would cost both threads a switch.
-    return TimerNoError;
-}
-
-void EventThread::Stop() {
-    if (!worker_.joinable()) return;
-    {
-        std::lock_guard guard(shared_->lock);
-        shared_->quit = true;
-    }
-    shared_->wake.notify_one();
-    if (std::this_thread::get_id() == worker_.get_id())
-        worker_.detach();
-    else
-        worker_.join();
-}
-
-void EventThread::Run(std::shared_ptr<Shared> shared) {
-#ifdef __linux__
-    // The kernel may wake a sleeping thread up to 50 us late by default, to
-    // batch wake-ups; ticks ask for the closest wake-up instead, which is
-    // what raising the resolution achieves on the desktop platform.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-#endif
-    Shared& s = *shared;
-    std::unique_lock lock(s.lock);
-    while (!s.quit) {
-        if (s.id == 0) {
-            s.sleepingUntil = Clock::time_point::max();
-            s.wake.wait(lock);
-            s.sleepingUntil = Clock::time_point::min();
-            continue;
-        }
-        const Clock::time_point deadline = s.deadline;
-        const Clock::time_point now = Clock::now();
-        if (now < deadline) {
-            // Woken early, by an earlier event, or at the deadline of an event
-            // since killed or replaced: look again.
-            s.sleepingUntil = deadline;
-            s.wake.wait_until(lock, deadline);
-            s.sleepingUntil = Clock::time_point::min();
-            continue;
-        }
-        const std::uint32_t id = s.id;
-        const TimeCallback callback = s.callback;
-        const std::uintptr_t user = s.user;
-        do {
-            s.deadline += s.period;
-        } while (s.deadline <= now);
-        // The callback may set, kill or stop: it runs without the lock, and
-        // what it changed is read afresh when it returns.
-        lock.unlock();
-        callback(id, 0, user, 0, 0);
-        lock.lock();
-    }
-}
+} // namespace Counts
 
 std::uint64_t EventsSet() {
     return eventsSet;

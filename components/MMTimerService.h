@@ -5,13 +5,13 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <thread>
 
 // The multimedia timer service that the fall clock is built on: device bounds,
 // the system timer resolution, periodic events called back on a thread of
 // their own, and the millisecond tick count. The calls keep the shape and the
-// results of the desktop platform's service so that the clock reads like its
-// users expect; here they run on the standard library alone.
+// results of the Windows service: on Windows they are that service
+// (MMTimerServiceWindows.cpp), on Linux a stand-in on the standard library
+// alone (MMTimerServiceLinux.cpp). Both count what they did, for the tests.
 namespace MMTimerService {
 
 inline constexpr std::uint32_t TimerNoError = 0;
@@ -28,15 +28,12 @@ struct TTimeCaps {
     std::uint32_t wPeriodMax;
 };
 
-// The bounds the desktop platform's service reports, 1 ms to 1000 s.
-inline constexpr TTimeCaps DeviceCaps{1, 1000000};
-
 // Fills caps when size is the size of the record; TimerNoCanDo otherwise.
 std::uint32_t TimeGetDevCaps(TTimeCaps* caps, std::uint32_t size);
 
-// Raising and releasing the system timer resolution. The steady clock needs
-// no raise here, so the calls only count, per period, for the tests; a period
-// outside the device bounds is refused with TimerNoCanDo as on the desktop.
+// Raising and releasing the system timer resolution, counted per period for
+// the tests; a period outside the device bounds is refused with TimerNoCanDo.
+// The stand-in's steady clock needs no raise, so there the calls only count.
 std::uint32_t TimeBeginPeriod(std::uint32_t period);
 std::uint32_t TimeEndPeriod(std::uint32_t period);
 
@@ -58,9 +55,10 @@ struct ServiceSeam {
     std::function<void()> TickAccepted;
 };
 
-// One thread that calls back one periodic event at a time. Each clock owns
-// one, so that stopping a clock can wait for its own callbacks and for no
-// one else's. Thread-safe: events are set and killed from any thread,
+// One periodic event at a time, called back on a thread other than the
+// caller's: a thread of its own in the stand-in, the service's timer thread on
+// Windows. Each clock owns one, so that stopping a clock can wait for its own
+// callbacks and for no one else's. Thread-safe: events are set and killed from any thread,
 // including from inside their own callback.
 class EventThread {
 public:
@@ -96,15 +94,14 @@ public:
 
     ServiceSeam* Seam() const { return seam_; }
 
-private:
+    // The event's state, defined by each platform's file and opaque outside
+    // it. Shared with the thread that calls back, which keeps it alive while
+    // a callback runs.
     struct Shared;
-    static void Run(std::shared_ptr<Shared> shared);
 
-    // Shared with the thread, which keeps it alive while it runs.
+private:
     std::shared_ptr<Shared> shared_;
     ServiceSeam* seam_;
-    // Written by the constructor and by Stop, on the owner's thread only.
-    std::thread worker_;
 };
 
 // Counters over every EventThread and period of the process, for the tests.

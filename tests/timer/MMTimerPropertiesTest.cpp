@@ -20,10 +20,18 @@ using Periods = std::map<std::uint32_t, int>;
 
 const TNotifyTimeEvent Ignore = [](TMMTimer&, std::uint32_t) {};
 
+// The bounds as the service reports them: 1 to 1000000 from the stand-in and
+// on Windows, 1 to 65535 from Wine's service.
+std::string DeviceBounds() {
+    TTimeCaps caps{};
+    TimeGetDevCaps(&caps, sizeof caps);
+    return "（" + std::to_string(caps.wPeriodMin) + " ～ " + std::to_string(caps.wPeriodMax) + "）";
+}
+
 const std::string IntervalBoundsMessage =
-    "Intervalの値がタイマ・デバイスの能力を超えています　（1 ～ 1000000）";
+    "Intervalの値がタイマ・デバイスの能力を超えています　" + DeviceBounds();
 const std::string ResolutionBoundsMessage =
-    "Resolutionの値がタイマ・デバイスの能力を超えています　（1 ～ 1000000）";
+    "Resolutionの値がタイマ・デバイスの能力を超えています　" + DeviceBounds();
 const std::string SetEventFailedMessage =
     "timeSetEvent関数の戻り値が０です。タイマ・イベントＩＤを取得できません";
 

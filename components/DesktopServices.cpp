@@ -1,8 +1,0 @@
-#include "components/DesktopServices.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-void DesktopServices::OpenWithDesktop(const QString& absolutePath) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath));
-}

@@ -1,24 +1,14 @@
 #include "settings/SettingsStore.h"
 
 #include "engine/Assert.h"
+#include "settings/StoreFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStorageInfo>
-#include <QStringList>
 #include <QVariant>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include <limits>
 #include <optional>
@@ -63,17 +53,6 @@ std::optional<int> ParseInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
-// The file of the user's own store, where QSettings keeps it on this platform
-// (the registry on Windows, a property list on macOS: nothing to check there).
-QString NativeStoreFile() {
-#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
-    return {};
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Kelvox/Brimal.conf");
-#endif
-}
-
 // Whether the settings object may open the file: not when it is there but is
 // neither a regular file nor a folder. Opening a named pipe waits for a writer,
 // for ever if none comes; and a store linked to a device (/dev/null, say) is
@@ -84,62 +63,6 @@ bool MayOpen(const QString& path) {
     return path.isEmpty() || !file.exists() || file.isFile() || file.isDir();
 }
 
-// A writer of the store file holds its lock file, and the file that guards
-// the removal of a stale lock, under flock(2) for as long as it uses them, and
-// the system drops such a hold when the writer dies. So a file of either name
-// that nobody holds was left by a writer that was killed or crashed. The
-// settings object cannot always tell: a writer killed between creating its
-// lock file and filling it in leaves it empty, and the settings object takes an
-// empty lock file for a live writer's until it is 30 s old, waiting that long
-// in every save meanwhile (the settings dialog's OK would freeze).
-void RemoveAbandonedLockFiles([[maybe_unused]] const QString& storeFile) {
-#ifdef Q_OS_UNIX
-    for (const QString& name : {storeFile + ".lock", storeFile + ".lock.rmlock"}) {
-        const QByteArray path = QFile::encodeName(name);
-        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0) continue;
-        struct stat held {};
-        struct stat named {};
-        // Only the file still under that name: a writer may have replaced it.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 &&
-            ::lstat(path.constData(), &named) == 0 && held.st_ino == named.st_ino &&
-            held.st_dev == named.st_dev) {
-            ::unlink(path.constData());
-        }
-        ::close(fd);
-    }
-#endif
-}
-
-// The settings object writes the new store file under a temporary name beside
-// it, the store file's name and six random letters and digits, and renames it
-// over the old one; a writer killed in between leaves that file behind for
-// good. They are removed while this process holds the store's lock, since a
-// live writer makes one only while it holds the lock. A name whose six
-// characters are not of both cases is kept, so that a copy the user made
-// ("Brimal.conf.backup") is never taken for one; about one left-over file in
-// thirteen stays for that reason.
-void RemoveLeftOverTemporaryFiles([[maybe_unused]] const QString& storeFile) {
-#ifdef Q_OS_UNIX
-    const QFileInfo store(storeFile);
-    QDir folder = store.absoluteDir();
-    const QRegularExpression temporary("\\A" + QRegularExpression::escape(store.fileName()) +
-                                       "\\.[A-Za-z0-9]{6}\\z");
-    QStringList names =
-        folder.entryList({store.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::System);
-    names.removeIf([&](const QString& name) {
-        const QString suffix = name.right(6);
-        return !temporary.match(name).hasMatch() || suffix.toLower() == suffix ||
-               suffix.toUpper() == suffix;
-    });
-    if (names.isEmpty()) return;
-    QLockFile lock(storeFile + ".lock");
-    if (!lock.tryLock(0)) return;
-    for (const QString& name : names)
-        folder.remove(name);
-#endif
-}
-
 // The settings object writes the new file in one call and ignores a failure
 // of it: on a disk without room it renames an empty or cut-off file over the
 // store and reports success, and every setting on disk is lost. So a batch is
@@ -148,15 +71,10 @@ void RemoveLeftOverTemporaryFiles([[maybe_unused]] const QString& storeFile) {
 // program took the room meanwhile) is reported as a failure.
 constexpr qint64 lockFileRoom = 8192;
 
-// Whether the store is a text file: the native store is one on Linux and
-// other Unix systems, and the registry on Windows.
+// Whether the store is a text file: the native store is one on Linux, and
+// the registry on Windows.
 bool StoredInFile(const QSettings& settings) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    Q_UNUSED(settings);
-    return true;
-#else
-    return settings.format() == QSettings::IniFormat;
-#endif
+    return settings.format() == QSettings::IniFormat || !StoreFiles::NativeStoreFile().isEmpty();
 }
 
 bool HasRoomFor(const QString& storeFile, qint64 batchBytes) {
@@ -185,11 +103,11 @@ SettingsStore::SettingsStore(const QString& iniFilePath)
 
 SettingsStore::~SettingsStore() {
     // The settings object stores what a failed batch left on its way out.
-    RemoveAbandonedLockFiles(FileName());
+    StoreFiles::RemoveAbandonedLockFiles(FileName());
 }
 
 std::unique_ptr<QSettings> SettingsStore::Open() const {
-    if (!MayOpen(iniFilePath_.isEmpty() ? NativeStoreFile() : iniFilePath_)) return nullptr;
+    if (!MayOpen(iniFilePath_.isEmpty() ? StoreFiles::NativeStoreFile() : iniFilePath_)) return nullptr;
     if (iniFilePath_.isEmpty()) {
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Kelvox",
                                            "Brimal");
@@ -199,7 +117,7 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 
 QString SettingsStore::FileName() const {
     if (settings_) return settings_->fileName();
-    return iniFilePath_.isEmpty() ? NativeStoreFile() : iniFilePath_;
+    return iniFilePath_.isEmpty() ? StoreFiles::NativeStoreFile() : iniFilePath_;
 }
 
 QString SettingsStore::Key(const QString& section, const QString& ident) const {
@@ -247,7 +165,7 @@ void SettingsStore::Write(const QString& section, const QString& ident, const QS
         // to store what it still holds as it goes, so a batch lost to a folder
         // that was unwritable for a while reaches the store once it is not.
         if (!settings_ || settings_->status() != QSettings::NoError) {
-            RemoveAbandonedLockFiles(FileName());
+            StoreFiles::RemoveAbandonedLockFiles(FileName());
             settings_.reset();
             settings_ = Open();
             batchBytes_ = 0;
@@ -268,8 +186,8 @@ void SettingsStore::Sync() {
         throw EStoreWriteError("the settings store is no file that could be written: " +
                                FileName().toStdString());
     }
-    RemoveAbandonedLockFiles(FileName());
-    RemoveLeftOverTemporaryFiles(FileName());
+    StoreFiles::RemoveAbandonedLockFiles(FileName());
+    StoreFiles::RemoveLeftOverTemporaryFiles(FileName());
     const bool checkFile = wrote && StoredInFile(*settings_);
     if (checkFile && !HasRoomFor(FileName(), batchBytes_)) {
         throw EStoreWriteError("no room on the disk for the settings store: " +

@@ -3,8 +3,14 @@
 #include <QFont>
 
 // The program's fonts are the Japanese fixed-pitch "ＭＳ ゴシック" and
-// proportional "ＭＳ Ｐゴシック" system fonts; on this desktop IPAGothic and
-// IPAPGothic stand in for them.
+// proportional "ＭＳ Ｐゴシック" system fonts.
+inline constexpr const char* FixedPitchFamily = "ＭＳ ゴシック";
+inline constexpr const char* ProportionalFamily = "ＭＳ Ｐゴシック";
+
+// Names the fonts that stand in for the two where they are not installed:
+// IPAGothic and IPAPGothic on Linux (FontsLinux.cpp); on Windows, which has
+// the two on every Japanese system, the nearest Japanese fonts that are there
+// (FontsWindows.cpp).
 void InstallFontSubstitutes();
 
 // The fixed-pitch and proportional fonts at a character height in pixels.

@@ -13,8 +13,7 @@ const QString HelpFileName = QStringLiteral("Brimal.txt");
 QString FindHelpFile(const HelpFileFolders& folders) {
     const QString candidates[] = {
         folders.current,
-        folders.program.isEmpty() ? QString()
-                                  : folders.program + QStringLiteral("/../share/brimal"),
+        folders.program.isEmpty() ? QString() : InstalledHelpFolder(folders.program),
         folders.build,
     };
     for (const QString& folder : candidates) {

@@ -11,11 +11,14 @@ struct HelpFileFolders {
 
 // The full path of the help file: "Brimal.txt" in the current directory when
 // it is there, as the help command always opened it; otherwise the copy
-// installed with the program, in ../share/brimal beside the program's folder,
-// so that an installation anywhere (moved or unpacked too) finds its own;
-// otherwise the build folder's copy. Empty when none of them exists. An empty
-// folder is not searched.
+// installed with the program (InstalledHelpFolder), so that an installation
+// anywhere (moved or unpacked too) finds its own; otherwise the build folder's
+// copy. Empty when none of them exists. An empty folder is not searched.
 QString FindHelpFile(const HelpFileFolders& folders);
+
+// Where the help file is installed for a program in the given folder: beside
+// it on Windows, in ../share/brimal on Linux (DesktopServices<platform>.cpp).
+QString InstalledHelpFolder(const QString& programFolder);
 
 // FindHelpFile over this process's current directory, the program's folder and
 // the folder that the program was built in.

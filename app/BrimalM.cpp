@@ -66,13 +66,10 @@ void TBrimalM::CreateControls() {
 }
 
 void TBrimalM::FormCreate() {
-    // The idle title, and the window-menu command that centres the window:
-    // this desktop gives no way into the task bar's window menu, so it lives
-    // in the window's context menu and, where there is a system tray, in the
-    // menu of the program's tray icon.
+    // The idle title, and the window-menu command that centres the window.
     setWindowTitle(Resources::Text(StringTable::IdleTitle));
     setWindowIcon(Resources::AppIcon());
-    TrayIcon = CentreTrayIcon::CreateIfAvailable(this, [this](int id) { WindowMenuCommand(id); });
+    WindowMenu = WindowMenuAdditions::Install(this, [this](int id) { WindowMenuCommand(id); });
 
     // The store, the window position at the design size, the settings.
     Sdl = std::make_unique<SdlSession>(Services.Sdl);

@@ -9,7 +9,7 @@
 #include "engine/GameSettings.h"
 
 class BevelBox;
-class CentreTrayIcon;
+class WindowMenuAdditions;
 class CounterPanel;
 class Engine;
 class GameSession;
@@ -57,7 +57,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void FormCreate();
@@ -84,7 +83,7 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<GameSession> Game;
     std::unique_ptr<InputRouter> Input;
-    std::unique_ptr<CentreTrayIcon> TrayIcon; // null where the desktop has no tray
+    std::unique_ptr<WindowMenuAdditions> WindowMenu;
 
     QMenu* MenuGame = nullptr;
     QAction* GameGame = nullptr;

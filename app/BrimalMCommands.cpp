@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -130,14 +129,6 @@ void TBrimalM::CentreOnDesktop() {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
-}
-
-void TBrimalM::contextMenuEvent(QContextMenuEvent* event) {
-    // The window-menu command of the task bar, which this desktop does not
-    // let a program extend: a separator and the centring command.
-    QMenu menu(this);
-    AddWindowMenuCommands(menu, [this](int id) { WindowMenuCommand(id); });
-    menu.exec(event->globalPos());
 }
 
 void TBrimalM::showEvent(QShowEvent* event) {

@@ -4,7 +4,6 @@
 #include <memory>
 
 class QMenu;
-class QSystemTrayIcon;
 class QWidget;
 
 // The program's additions to the window menu of its task-bar button, by
@@ -12,6 +11,7 @@ class QWidget;
 // the main window back to the centre of the screen.
 inline constexpr int WindowMenuSeparatorId = 10;
 inline constexpr int CentreCommandId = 11;
+inline constexpr const char* CentreCommandText = "画面中央へ移動(&D)";
 
 // What is done with the id of a chosen window-menu command.
 using WindowMenuHandler = std::function<void(int id)>;
@@ -20,22 +20,17 @@ using WindowMenuHandler = std::function<void(int id)>;
 // action's data; choosing the centring item calls `onCommand` with 11.
 void AddWindowMenuCommands(QMenu& menu, const WindowMenuHandler& onCommand);
 
-// The desktop's stand-in for the task-bar button's window menu: an icon in the
-// system tray whose menu holds the additions. Only where the desktop has a
-// system tray; CreateIfAvailable gives null elsewhere.
+// The additions where this platform offers them, for as long as the object
+// lives. On Windows they go into the real window menu of the window, and the
+// system command 11 it sends calls `onCommand` (CentreCommandWindows.cpp).
+// The Linux desktop gives a program no way into the task bar's window menu:
+// there they live in the window's context menu and, where the desktop has a
+// system tray, in the menu of the program's tray icon (CentreCommandLinux.cpp).
 //
 // Threads: the user-interface thread.
-class CentreTrayIcon {
+class WindowMenuAdditions {
 public:
-    static std::unique_ptr<CentreTrayIcon> CreateIfAvailable(QWidget* window,
-                                                             WindowMenuHandler onCommand);
-    ~CentreTrayIcon();
-    CentreTrayIcon(const CentreTrayIcon&) = delete;
-    CentreTrayIcon& operator=(const CentreTrayIcon&) = delete;
-
-private:
-    CentreTrayIcon(QWidget* window, WindowMenuHandler onCommand);
-
-    std::unique_ptr<QMenu> menu_;
-    std::unique_ptr<QSystemTrayIcon> icon_; // after the menu: goes first
+    static std::unique_ptr<WindowMenuAdditions> Install(QWidget* window,
+                                                        WindowMenuHandler onCommand);
+    virtual ~WindowMenuAdditions() = default;
 };

@@ -3,7 +3,8 @@
 # test headless: first the core (engine, fall clock, engine thread) under
 # AddressSanitizer with UndefinedBehaviorSanitizer and under ThreadSanitizer,
 # then the sound player's tests (damaged sound files among them) under the
-# first two, then the whole program's tests, whose ctest summary closes the run.
+# first two, then the Windows build's tests under Wine where its libraries are
+# cached, then the whole program's tests, whose ctest summary closes the run.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -61,6 +62,15 @@ cmake --build build-audio-asan -j "$jobs" --target audio_tests audio_nodevice_te
 echo "== sound tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=max_allocation_size_mb=256 \
     ctest --test-dir build-audio-asan -j "$jobs" -L audio --output-on-failure
+
+# The Windows build and its tests under Wine, where the libraries for Windows
+# have been built once by ./windows.sh (they take half an hour).
+if scripts/windows-deps.sh --cached >/dev/null 2>&1; then
+    echo "== the Windows build and its tests under Wine"
+    ./windows.sh
+else
+    echo "== Windows tests skipped: the libraries for Windows are not built; ./windows.sh builds them and runs the tests"
+fi
 
 scripts/setup.sh build
 cmake --build build -j "$jobs"

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The Windows installer and the installed program under Wine, on an X server:
+# installs silently into a fresh Wine prefix, starts the program from its
+# Start-menu folder's target, plays a short game on a small stored well to its
+# end, confirms the settings dialog, quits, and uninstalls silently. Checks the
+# installed files and entries, the title at each step, that every value in the
+# settings key is text (REG_SZ), that quitting stored the position, and that
+# the uninstaller removed the program and its shortcut and kept the settings.
+# Screenshots go to $BRIMAL_SCREENSHOTS when set.
+#
+# Usage: installed_program.sh path/to/Brimal-<version>-setup.exe
+set -euo pipefail
+
+setup=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
+
+work=$(mktemp -d)
+shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
+mkdir -p "$shots"
+passed=""
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "$passed" ]; then rm -rf "$work"; else echo "the Wine prefix is kept in $work" >&2; fi
+}
+trap cleanup EXIT
+
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine hands the environment on: the program chooses its own platform, and
+# SDL its Windows sound back ends (Wine has no sound device here).
+unset QT_QPA_PLATFORM SDL_AUDIODRIVER
+wineboot --init >/dev/null 2>&1
+wineserver -w
+
+user_home=$WINEPREFIX/drive_c/users/$(whoami)
+installed=$user_home/AppData/Local/Programs/Brimal
+shortcut="$user_home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Brimal.lnk"
+settings_key='HKCU\Software\Kelvox\Brimal'
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvox.Brimal'
+
+wine "$setup" /S
+wineserver -w
+[ -f "$installed/Brimal.exe" ] || fail "the installer put no Brimal.exe in $installed"
+[ -f "$installed/platforms/qwindows.dll" ] || fail "the platform plug-in is missing"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
+for value in "DisplayName    REG_SZ    Brimal" "Publisher    REG_SZ    Kelvox" \
+             "QuietUninstallString    REG_SZ" "DisplayIcon    REG_SZ"; do
+    grep -q "$value" <<<"$entry" || fail "the uninstall entry lacks \"$value\""
+done
+
+# A small well, so that the clock ends the game soon.
+wine reg add "$settings_key\\Setup" /v SizeX /t REG_SZ /d 6 /f >/dev/null
+wine reg add "$settings_key\\Setup" /v SizeY /t REG_SZ /d 17 /f >/dev/null
+wine reg add "$settings_key\\Sound" /v Enabeled /t REG_SZ /d 0 /f >/dev/null
+
+(cd "$installed" && exec wine Brimal.exe) >"$work/stdout" 2>"$work/stderr" &
+pid=$!
+wid=$(main_window) || fail "no window titled \"Brimal  \""
+title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
+xdotool windowfocus --sync "$wid"
+sleep 1
+import -window root "$shots/wine-1-idle.png"
+
+xdotool key g
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start a game"
+sleep 3
+import -window root "$shots/wine-2-playing.png"
+wait_until 300 xdotool search --onlyvisible --name '^Brimal$' || fail "no game-over message"
+message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+title_is "Brimal  " || fail "the title is not idle after the game over"
+import -window root "$shots/wine-3-gameover.png"
+close_message "$message" "game-over message"
+
+# The settings dialog (設定等, 設定) confirmed with Enter writes the record.
+xdotool windowfocus --sync "$wid"
+xdotool key alt+s
+sleep 0.5
+xdotool key s
+wait_until 10 xdotool search --onlyvisible --name '各種設定' || fail "no settings dialog"
+dialog=$(xdotool search --onlyvisible --name '各種設定' | head -1)
+sleep 0.5
+import -window root "$shots/wine-4-settings.png"
+xdotool windowfocus --sync "$dialog"
+xdotool key Return
+wait_until 10 bash -c "! xdotool search --onlyvisible --name '各種設定'" ||
+    fail "the settings dialog did not close"
+
+quit_by_menu "$wid" "$pid"
+
+record=$(wine reg query "$settings_key" /s 2>/dev/null | tr -d '\r')
+values=$(grep -c '    REG_' <<<"$record" || true)
+text_values=$(grep -c '    REG_SZ    ' <<<"$record" || true)
+[ "$values" -ge 30 ] || fail "the settings key holds $values values, not the 28 and the position"
+[ "$values" -eq "$text_values" ] || fail "not every value in the settings key is text: $record"
+grep -q "Top    REG_SZ    -\?[0-9]" <<<"$record" && grep -q "Left    REG_SZ    -\?[0-9]" <<<"$record" ||
+    fail "quitting did not store the position"
+grep -q "SizeX    REG_SZ    6" <<<"$record" || fail "the settings dialog did not keep the stored width"
+
+wine "$installed/Uninstall.exe" /S
+wineserver -w
+sleep 1
+wineserver -w
+[ ! -e "$installed/Brimal.exe" ] || fail "the uninstaller left Brimal.exe"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left its entry"
+wine reg query "$settings_key\\Setup" >/dev/null 2>&1 || fail "the uninstaller removed the settings"
+passed=1
+echo "installed, played, configured, quit and uninstalled under Wine"

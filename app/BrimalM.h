@@ -45,8 +45,9 @@ public:
     void AppOnDeactivate();
 
     // A command of the window menu by its id: 11 restores the window when it
-    // is minimised and centres it on the screen, unless a game is in active
-    // play; every other id does nothing.
+    // is minimised and centres it on the screen, in its turn among the
+    // commands, unless a game is then in active play; every other id does
+    // nothing.
     void WindowMenuCommand(int id);
     void CentreOnDesktop();
 

@@ -81,11 +81,12 @@ void TBrimalM::AppOnDeactivate() {
 }
 
 void TBrimalM::MemuSetupClick(QAction* sender) {
-    // The state is the engine's: it is asked in turn with the other
-    // operations, so that a Start still queued counts, and the command is
-    // carried out here when the answer is idle. While its dialog is up, the
-    // window takes no other command.
-    if (Game) Game->WhenIdle([this, sender] { CarryOutSetupCommand(sender); });
+    // The state is the engine's: the command takes its turn behind the
+    // commands given before it and is carried out here if no game is on then.
+    // The help opens no dialog of its own; the others show a modal one.
+    const auto kind = sender == MenuHelp ? GameSession::SetupKind::WhileIdle
+                                         : GameSession::SetupKind::DialogWhileIdle;
+    if (Game) Game->RunSetupCommand(kind, [this, sender] { CarryOutSetupCommand(sender); });
 }
 
 void TBrimalM::CarryOutSetupCommand(QAction* sender) {
@@ -113,13 +114,15 @@ void TBrimalM::ShowSettingsDialog() {
 }
 
 void TBrimalM::WindowMenuCommand(int id) {
-    if (Closed() || Game->InActivePlay() || id != CentreCommandId) return;
-    if (isMinimized()) {
-        showNormal();
-        raise();
-        activateWindow();
-    }
-    CentreOnDesktop();
+    if (Closed() || id != CentreCommandId) return;
+    Game->RunSetupCommand(GameSession::SetupKind::OutOfActivePlay, [this] {
+        if (isMinimized()) {
+            showNormal();
+            raise();
+            activateWindow();
+        }
+        CentreOnDesktop();
+    });
 }
 
 void TBrimalM::CentreOnDesktop() {

@@ -42,6 +42,16 @@ GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettin
         std::make_unique<Engine>(*host_, settings,
                                  EngineTexts{StringTable::LoadStr(StringTable::IdleTitle),
                                              StringTable::LoadStr(StringTable::GameOverText)});
+    commands_ = std::make_unique<CommandQueue>(
+        [this](CommandQueue::Task task) {
+            thread_->Post([this, task = std::move(task)] {
+                task();
+                KeepHeldPeriod();
+            });
+        },
+        [this](CommandQueue::Task task) {
+            QMetaObject::invokeMethod(&replies_, std::move(task), Qt::QueuedConnection);
+        });
 }
 
 GameSession::~GameSession() {
@@ -50,11 +60,7 @@ GameSession::~GameSession() {
 
 void GameSession::Post(std::function<void(Engine&)> operation) {
     if (closed_) return;
-    ++posted_;
-    thread_->Post([this, operation = std::move(operation)] {
-        operation(*engine_);
-        KeepHeldPeriod();
-    });
+    commands_->Post([this, operation = std::move(operation)] { operation(*engine_); });
 }
 
 void GameSession::RunOnEngine(const std::function<void(Engine&)>& operation) {
@@ -79,25 +85,11 @@ void GameSession::KeepHeldPeriod() {
     if (heldPeriod_ > 0 && clock_->Interval() != heldPeriod_) clock_->SetInterval(heldPeriod_);
 }
 
-void GameSession::WhenIdle(std::function<void()> command) {
-    // The question takes its turn behind everything posted before it. Only a
-    // command of this thread can start a game (ticks come only while one is
-    // on), so an idle answer still holds when it arrives unless something was
-    // posted after the question: then the question is asked again.
-    Post([this, asked = posted_ + 1, command = std::move(command)](Engine& game) mutable {
-        if (!game.IsIdle()) return;
-        QMetaObject::invokeMethod(
-            &replies_,
-            [this, asked, command = std::move(command)]() mutable {
-                if (closed_) return;
-                if (posted_ != asked) {
-                    WhenIdle(std::move(command));
-                    return;
-                }
-                command();
-            },
-            Qt::QueuedConnection);
-    });
+void GameSession::RunSetupCommand(SetupKind kind, std::function<void()> command) {
+    if (closed_) return;
+    std::function<bool()> allowed = [this] { return engine_->IsIdle(); };
+    if (kind == SetupKind::OutOfActivePlay) allowed = [this] { return !engine_->InActivePlay(); };
+    commands_->Carry({std::move(allowed), std::move(command), kind == SetupKind::DialogWhileIdle});
 }
 
 bool GameSession::InActivePlay() const {
@@ -111,6 +103,7 @@ bool GameSession::Timer1Enabled() const {
 void GameSession::Close() {
     if (closed_) return;
     closed_ = true;
+    commands_->Close();
     sound_->Close();
     thread_->Stop();
     clock_->SetEnabled(false);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <cstdint>
 #include <functional>
 #include <memory>
 
+#include "app/CommandQueue.h"
 #include "engine/GameSettings.h"
 
 class BoardSurface;
@@ -27,7 +27,9 @@ struct ServiceSeam;
 //
 // Threads: made, used and closed on the UI thread. Engine operations run on the
 // engine thread, one at a time in the order they were posted; the clock's
-// ticks come on the clock's thread and are queued there too.
+// ticks come on the clock's thread and are queued there too. The window's
+// commands reach the engine through one queue (CommandQueue), which also
+// carries out the setup commands in their turn.
 class GameSession {
 public:
     GameSession(BoardWindow& window, QObject* windowObject, TGameSettings& settings,
@@ -36,17 +38,28 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // Queues an engine operation; it never waits. Dropped once closed.
+    // When a setup command may be carried out, and whether it shows a modal
+    // dialog.
+    enum class SetupKind {
+        WhileIdle,       // help: only while no game is on
+        DialogWhileIdle, // settings, about: a modal dialog, only while no game is on
+        OutOfActivePlay, // the centring command: also while paused
+    };
+
+    // Queues an engine operation behind the commands given before it; it
+    // never waits. Dropped once closed.
     void Post(std::function<void(Engine&)> operation);
     // Runs an operation and waits until it is done. Only where nothing long
-    // can be queued before it: at start-up, and in tests. It does not count
-    // for WhenIdle, so it must not start a game while a question is out.
+    // can be queued before it: at start-up, and in tests. It overtakes the
+    // commands held behind a setup command's question, so it must not change
+    // the game's state while one is out (CommandsSettled).
     void RunOnEngine(const std::function<void(Engine&)>& operation);
-    // Carries `command` out on the UI thread once the engine has answered that
-    // no game is on and nothing has been posted since the question (a Start
-    // posted meanwhile makes it ask again). While a game is playing or paused
-    // the command is dropped. The UI thread never waits for the answer.
-    void WhenIdle(std::function<void()> command);
+    // Carries `command` out on the UI thread in its turn among the commands,
+    // if the game then allows it; otherwise it is dropped. The UI thread
+    // never waits for the engine's answer.
+    void RunSetupCommand(SetupKind kind, std::function<void()> command);
+    // No setup command waits for its turn.
+    bool CommandsSettled() const { return commands_->Settled(); }
 
     bool InActivePlay() const;
     bool Timer1Enabled() const;
@@ -69,14 +82,16 @@ public:
 private:
     void KeepHeldPeriod(); // engine thread
 
-    QObject replies_; // context of the answers queued for the UI thread
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<BoardSurface> surface_;
     std::unique_ptr<EngineThread> thread_;
     std::unique_ptr<FallClock> clock_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<Engine> engine_;
-    std::uint64_t posted_ = 0; // operations posted without waiting so far (UI thread)
-    int heldPeriod_ = 0;       // engine thread; 0: none
-    bool closed_ = false;      // UI thread
+    std::unique_ptr<CommandQueue> commands_; // UI thread
+    int heldPeriod_ = 0;                     // engine thread; 0: none
+    bool closed_ = false;                    // UI thread
+    // The context of the answers queued for the UI thread; it goes first, and
+    // answers not yet delivered go with it.
+    QObject replies_;
 };

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QWindow>
 #include <csignal>
 
 #include "WindowFixture.h"
@@ -17,11 +18,13 @@ namespace {
 
 using LifecycleTest = WindowTest;
 
-// Where the window goes when no position is stored: centred on the screen
-// for the window of the default well (221 x 404 client pixels).
+// Where the window goes when no position is stored: the outer window of the
+// default well (221 x 404 client pixels), frame included, centred on the
+// screen. (Qt's offscreen platform draws a frame of 2 pixels.)
 QPoint CentredForDefaultSize(const TBrimalM& window) {
     const QSize screen = window.screen()->geometry().size();
-    const QSize outer(221, 404 + window.menuBar()->height());
+    const QSize outer =
+        QSize(221, 404 + window.menuBar()->height()).grownBy(window.windowHandle()->frameMargins());
     return QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
 }
 

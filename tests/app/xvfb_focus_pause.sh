@@ -3,7 +3,9 @@
 # real change of focus under a window manager: on an X server with openbox,
 # starts a game in one instance of the program, then starts a second
 # instance, which the window manager activates; the first must show the paused
-# title. Activating the first again leaves it paused; P resumes it.
+# title. Activating the first again leaves it paused; P resumes it. On the way,
+# the first instance, which has no stored position, must open with its outer
+# window, frame included, centred on the screen.
 #
 # Usage: xvfb_focus_pause.sh path/to/Brimal
 # Exits 77 (skipped) when openbox is not installed.
@@ -47,10 +49,25 @@ start_instance() {
 }
 
 title_of() { xdotool getwindowname "$1"; }
+
+# frame_centred WID: the client area grown by the frame extents that the
+# window manager reports lies centred on the screen, by integer halves.
+frame_centred() {
+    local x y w h l r t b screen_w screen_h
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+        END {print x, y, w, h}')
+    IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //')
+    read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+    local dx=$((x - l - (screen_w - w - l - r) / 2)) dy=$((y - t - (screen_h - h - t - b) / 2))
+    echo "outer window off centre by $dx, $dy"
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
+}
 title_is() { [ "$(title_of "$1")" = "$2" ]; }
 
 start_instance first
 first=$wid
+frame_centred "$first" || fail "the first-run window is not centred"
 xdotool windowactivate --sync "$first"
 xdotool key --window "$first" g
 wait_until 10 title_is "$first" "Brimal  -Play-" || fail "G did not start a game"

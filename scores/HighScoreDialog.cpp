@@ -183,10 +183,14 @@ void HighScoreDialog::Recentre() {
 }
 
 QString LoginName() {
-    // USER on Linux, USERNAME on Windows.
-    for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) {
-        if (const auto name = CleanName(qEnvironmentVariable(variable)))
-            return name->left(MaxNameLength);
+    // USER on Linux, USERNAME on Windows; where neither is set (a service, a
+    // bare container) the home folder is named after the user.
+    QStringList candidates;
+    for (const char* variable : {"USER", "USERNAME", "LOGNAME"})
+        candidates << qEnvironmentVariable(variable);
+    candidates << QDir::home().dirName();
+    for (const QString& candidate : candidates) {
+        if (const auto name = CleanName(candidate.left(MaxNameLength))) return *name;
     }
     return {};
 }

@@ -103,17 +103,17 @@ place_square() {
     fail "the square did not reach $want: $(falling_columns)"
 }
 
-# Drops squares down the middle until the game-over message comes; prints it.
+# Drops squares down the middle until the game is over, then prints the
+# game-over message. No Space comes once the title is idle: it would press the
+# message's OK and then stand in the name box.
 drop_until_game_over() {
     for _ in $(seq 40); do
-        if xdotool search --onlyvisible --name '^Brimal$' >/dev/null 2>&1; then
-            xdotool search --onlyvisible --name '^Brimal$' | head -1
-            return
-        fi
+        title_is "Brimal  -Play-" || break
         keys space
         sleep 0.3
     done
-    fail "no game-over message"
+    wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no game-over message"
+    xdotool search --onlyvisible --name '^Brimal$' | head -1
 }
 
 # The number of pixels in which two screenshots of the same size differ.

@@ -13,8 +13,9 @@ export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
 export XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_CONFIG_HOME=$(mktemp -d)   # never touch the real settings store
+export XDG_DATA_HOME=$(mktemp -d)     # nor the real high-score table
 chmod 700 "$XDG_RUNTIME_DIR"
-trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"' EXIT
+trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
 scripts/setup.sh build-asan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=address,undefined
 echo "== source format (.clang-format)"

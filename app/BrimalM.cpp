@@ -19,6 +19,7 @@
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
+#include "scores/HighScoreDialog.h"
 #include "settings/SettingsIO.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoundFileFallback.h"
@@ -178,11 +179,24 @@ void TBrimalM::ShowCounter(Counter which, const QString& text) {
 }
 
 void TBrimalM::ShowCaption(const QString& caption) {
-    if (!Closed()) setWindowTitle(caption);
+    if (Closed()) return;
+    PreviousTitle = windowTitle();
+    setWindowTitle(caption);
 }
 
 void TBrimalM::ShowGameOver(const QString& text) {
-    if (!Closed()) CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
+    if (Closed()) return;
+    // The game as the counters show it; it was played if the title was the
+    // playing title before the game over made it idle (a game that ends in
+    // its opening drop never was, and its score is the drop's).
+    const bool played = PreviousTitle == Resources::Text(StringTable::IdleTitle) + "-Play-";
+    const FinishedGame game{Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
+                            Panel1->Count(Counter::Line4), QDateTime::currentDateTime()};
+    CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
+    // The window may have been closed while the message was up.
+    if (!played || Closed()) return;
+    HighScoreStore scores(HighScoreStore::UserFilePath());
+    OfferHighScore(this, Settings, game, scores);
 }
 
 void TBrimalM::MovePointerTo(int clientX, int clientY) {

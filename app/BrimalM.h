@@ -93,6 +93,7 @@ private:
     QAction* Exit1 = nullptr;
     QMenu* MenuSet = nullptr;
     QAction* MemuSetup = nullptr;
+    QAction* MenuHighScore = nullptr;
     QAction* MenuHelp = nullptr;
     QAction* MenuAbout = nullptr;
 
@@ -101,4 +102,7 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
+    // The title before the one shown now: at a game over, whether the game
+    // was played or ended in its opening drop.
+    QString PreviousTitle;
 };

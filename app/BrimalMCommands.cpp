@@ -11,6 +11,7 @@
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
+#include "scores/HighScoreDialog.h"
 #include "settings/SettingsDialog.h"
 
 namespace {
@@ -39,6 +40,7 @@ void TBrimalM::CreateMenus() {
     MenuSet = menuBar()->addMenu("設定等(&S)");
     MenuSet->setObjectName("MenuSet");
     MemuSetup = AddItem(MenuSet, "MemuSetup", "設定(&S)...");
+    MenuHighScore = AddItem(MenuSet, "MenuHighScore", "ハイスコア(&R)...");
     MenuSet->addSeparator()->setObjectName("N1");
     MenuHelp = AddItem(MenuSet, "MenuHelp", "ヘルプ(&H)", QKeySequence(Qt::Key_F1));
     MenuAbout = AddItem(MenuSet, "MenuAbout", "バージョン情報(&A)...");
@@ -47,7 +49,7 @@ void TBrimalM::CreateMenus() {
     connect(GameStop, &QAction::triggered, this, [this] { GameStopClick(); });
     connect(GamePause, &QAction::triggered, this, [this] { GamePauseClick(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
-    for (QAction* item : {MemuSetup, MenuHelp, MenuAbout}) {
+    for (QAction* item : {MemuSetup, MenuHighScore, MenuHelp, MenuAbout}) {
         connect(item, &QAction::triggered, this, [this, item] { MemuSetupClick(item); });
     }
 }
@@ -93,6 +95,9 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
     if (sender == MenuAbout) {
         if (Settings.SoundOn) Services.Desktop.MessageBeep(MB_ICONASTERISK);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
+    } else if (sender == MenuHighScore) {
+        HighScoreStore scores(HighScoreStore::UserFilePath());
+        ShowHighScores(this, Settings, scores);
     } else if (sender == MenuHelp) {
         const QString help = Services.Desktop.HelpFilePath();
         if (!help.isEmpty()) Services.Desktop.ShellOpen(help);

@@ -46,8 +46,16 @@ CounterPanel::CounterPanel(QWidget* parent) : TKePanel(parent) {
     Line4 = MakeCounter(this, "Line4", "00", QRect(24, 160, 24, 23));
 }
 
+QLineEdit* CounterPanel::Box(Counter which) const {
+    return which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
+}
+
+qint64 CounterPanel::Count(Counter which) const {
+    return Box(which)->text().toLongLong();
+}
+
 void CounterPanel::ShowCounter(Counter which, const QString& text) {
-    QLineEdit* box = which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
+    QLineEdit* box = Box(which);
     box->setText(text);
     // A number longer than the box shows its leading digits, not its last.
     box->setCursorPosition(0);

@@ -18,8 +18,12 @@ public:
 
     // Writes a counter's text and shows it at once.
     void ShowCounter(Counter which, const QString& text);
+    // The number a counter shows; 0 when it shows none.
+    qint64 Count(Counter which) const;
 
 private:
+    QLineEdit* Box(Counter which) const;
+
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command under an X server of its own (Xvfb, 1024 x 768), with SDL's
-# dummy audio driver, Qt on X, and an empty configuration folder and runtime
-# folder of its own, so that a program plays with its default settings and
-# leaves the user's store alone. Exits with the command's status.
+# dummy audio driver, Qt on X, and empty configuration, data and runtime
+# folders of its own, so that a program plays with its default settings and
+# leaves the user's store and high-score table alone. Exits with the command's
+# status.
 #
 # Usage: bench/own_x.sh COMMAND [ARGUMENTS...]
 set -euo pipefail
@@ -34,7 +35,7 @@ if [ -z "$display" ]; then
 fi
 
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 status=0

@@ -146,7 +146,6 @@ int CenteredMessageDlg(QWidget* owner, const QString& text, TMsgDlgType type,
     Q_UNUSED(buttons);
 
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect workArea = screen ? screen->availableGeometry() : QRect();
     // Long lines wrap at half the screen's width.
     const int wrapWidth = screen ? screen->geometry().width() / 2 : 512;
 
@@ -163,12 +162,17 @@ int CenteredMessageDlg(QWidget* owner, const QString& text, TMsgDlgType type,
 
     dialog->setProperty("HelpContext", helpContext);
     dialog->adjustSize();
-    if (workArea.isValid()) {
-        const QRect ownerFrame = owner ? OwnerFrame(owner) : workArea;
-        dialog->move(PlaceCenteredDialog(ownerFrame, FrameSize(dialog), workArea));
-    }
+    MoveCenteredOver(dialog, owner);
     const int result = dialog->exec();
     return result & 0xFFFF;
+}
+
+void MoveCenteredOver(QWidget* dialog, const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect workArea = screen ? screen->availableGeometry() : QRect();
+    if (!workArea.isValid()) return;
+    const QRect ownerFrame = owner ? OwnerFrame(owner) : workArea;
+    dialog->move(PlaceCenteredDialog(ownerFrame, FrameSize(dialog), workArea));
 }
 
 QPoint PlaceCenteredDialog(QRect owner, QSize dialog, QRect workArea) {

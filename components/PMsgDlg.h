@@ -64,6 +64,11 @@ int CenteredMessageDlg(QWidget* owner, const QString& text, TMsgDlgType type,
 // dialog larger than the work area starts at the work area's left and top.
 QPoint PlaceCenteredDialog(QRect owner, QSize dialog, QRect workArea);
 
+// Moves a dialog that is not shown yet (or shown) to where
+// PlaceCenteredDialog puts it over owner's frame, inside the work area of
+// owner's screen; with no owner, over the primary screen's work area.
+void MoveCenteredOver(QWidget* dialog, const QWidget* owner);
+
 // The title of custom messages, taken from the program file's path: the file
 // name without its folder, cut at its first dot, with every letter after the
 // first in lower case ("/opt/BRIMAL.BIN" gives "Brimal").

@@ -165,6 +165,7 @@ TEST_F(WindowViewTest, TheMenusHoldTheirItemsInOrderWithSingleKeysAndNoneIsEverD
         "終了(&X)\t",
         "設定等(&S)",
         "設定(&S)...\t",
+        "ハイスコア(&R)...\t",
         "-",
         "ヘルプ(&H)\tF1",
         "バージョン情報(&A)...\t",

@@ -31,7 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME/Kelvox" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

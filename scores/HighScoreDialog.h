@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <functional>
+
+#include "scores/HighScoreStore.h"
+#include "scores/RuleSet.h"
+
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTableWidget;
+
+// A game as the counters showed it when it ended.
+struct FinishedGame {
+    qint64 Score = 0;
+    qint64 Pieces = 0;
+    qint64 FourRowClears = 0;
+    QDateTime Ended;
+};
+
+// The dialog "ハイスコア": a line naming the rules in words, then either the
+// name entry for a game that enters the table or the table of those rules,
+// and one OK button. It stays centred over its owner's window as it changes
+// from the one to the other. Each control has its name as object name.
+class HighScoreDialog : public QDialog {
+public:
+    HighScoreDialog(QWidget* owner, const RuleSet& rules);
+
+    // Records a name and answers with what to show: the table and the place
+    // of the new row in it (-1: none).
+    using RecordName = std::function<HighScoreStore::Recorded(const QString& name)>;
+
+    // The name entry for a game that takes `place` (0 for the best), with
+    // `offered` in the box, all of it selected. OK (Enter) records a name
+    // that CleanName accepts and turns to the table; Esc records nothing.
+    void AskName(int place, const FinishedGame& game, const QString& offered, RecordName record);
+    // The rows of the rules, best first, with row `marked` marked.
+    void ShowTable(const QList<HighScore>& rows, int marked);
+
+private:
+    void OkClick();
+    void Recentre();
+
+    QWidget* owner_;
+    QString rulesKey_;
+    RecordName record_;
+    QLabel* Rules;
+    QStackedWidget* Pages;
+    QLabel* Place;
+    QLabel* Counters;
+    QLineEdit* Name;
+    QTableWidget* Table;
+};
+
+// After a game over: when the game enters the table of the rules it was played
+// under, asks for a name, records it and shows the table with the new row
+// marked. A game that does not enter shows nothing.
+void OfferHighScore(QWidget* owner, const TGameSettings& settings, const FinishedGame& game,
+                    HighScoreStore& store);
+// The table of the current rules.
+void ShowHighScores(QWidget* owner, const TGameSettings& settings, HighScoreStore& store);
+
+// The user's login name, as a name the table accepts; empty when there is none.
+QString LoginName();

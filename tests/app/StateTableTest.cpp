@@ -181,7 +181,8 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                 EXPECT_EQ(catcher.Count(), 0);
             } else if (item == Find<QAction>(*window, "MenuAbout")) {
                 EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});
-                EXPECT_EQ(beeps, idle ? std::vector<unsigned>{64} : std::vector<unsigned>{});
+                EXPECT_EQ(beeps,
+                          idle ? std::vector{BeepKind::Information} : std::vector<BeepKind>{});
             } else {
                 // The settings dialog resets the board when it has closed,
                 // whether confirmed or not.
@@ -204,7 +205,8 @@ TEST_F(StateTableTest, TheAboutMessageBeepsOnlyWhenSoundsAreOn) {
         window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
         Sync();
         EXPECT_EQ(catcher.Count(), 1);
-        EXPECT_EQ(beeps, soundOn ? std::vector<unsigned>{64} : std::vector<unsigned>{}) << soundOn;
+        EXPECT_EQ(beeps, soundOn ? std::vector{BeepKind::Information} : std::vector<BeepKind>{})
+            << soundOn;
     }
 }
 

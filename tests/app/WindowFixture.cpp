@@ -95,7 +95,7 @@ QString WindowTest::StoredValue(const QString& key) {
 
 void WindowTest::Open() {
     AppServices services;
-    services.Desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+    services.Desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
     services.Desktop.ShellOpen = [this](const QString& path) { opened.push_back(path); };
     window = std::make_unique<TBrimalM>(services);
     window->show();

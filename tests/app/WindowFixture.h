@@ -77,6 +77,6 @@ protected:
     std::unique_ptr<TBrimalM> window;
     // What the window asked of the desktop: its message beeps, and the files
     // it opened.
-    std::vector<unsigned> beeps;
+    std::vector<BeepKind> beeps;
     std::vector<QString> opened;
 };

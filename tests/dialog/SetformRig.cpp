@@ -17,7 +17,7 @@ SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
     store = std::make_unique<SettingsStore>(dir_.filePath("Brimal.conf"));
     SaveSettings(*store, settings);
     DesktopServices desktop;
-    desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+    desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
     desktop.ShellOpen = [this](const QString& path) { opened << path; };
     desktop.ChooseSoundFile = [this](QWidget* owner) {
         return chooseSoundFile ? chooseSoundFile(owner) : QString();

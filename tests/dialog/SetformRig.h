@@ -30,7 +30,7 @@ public:
     std::unique_ptr<SettingsStore> store;
     QPointer<TSetform> form;
     // What the dialog asked of the desktop: its beeps and the files opened.
-    std::vector<unsigned> beeps;
+    std::vector<BeepKind> beeps;
     QStringList opened;
     // The answer of the dialog's sound-file chooser; none is a cancel.
     std::function<QString(QWidget* owner)> chooseSoundFile;

@@ -90,7 +90,7 @@ TEST(SetformSound, AMissingOrCancelledChoiceChangesNothing) {
         const bool warned = !answer.isEmpty();
         EXPECT_EQ(answerer.texts, warned ? QStringList{"存在しないファイルです"} : QStringList())
             << answer.toStdString();
-        EXPECT_EQ(rig.beeps, warned ? std::vector<unsigned>{48} : std::vector<unsigned>{});
+        EXPECT_EQ(rig.beeps, warned ? std::vector{BeepKind::Exclamation} : std::vector<BeepKind>{});
         EXPECT_EQ(rig.form->WName1->text(), "Standard");
     }
     rig.form->Button3->click();

@@ -99,7 +99,7 @@ TEST(Setform, ATotalOtherThanAHundredIsRefusedOnlyWhileRatiosAreOn) {
 
     ASSERT_EQ(answerer.texts.size(), 1);
     EXPECT_EQ(answerer.texts[0], "\n発生割合の合計が100%になるように設定してください。");
-    EXPECT_EQ(rig.beeps, std::vector<unsigned>{48});
+    EXPECT_EQ(rig.beeps, std::vector{BeepKind::Exclamation});
     EXPECT_FALSE(rig.Freed());
     EXPECT_TRUE(rig.settings.RatioOn);
     EXPECT_EQ(rig.StoreText(), before);

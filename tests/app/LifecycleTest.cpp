@@ -7,11 +7,11 @@
 #include <QTest>
 #include <csignal>
 
-#include "WindowFixture.h"
 #include "app/BoardWidgets.h"
 #include "app/TerminationSignal.h"
 #include "engine/Engine.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 

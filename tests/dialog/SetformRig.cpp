@@ -2,10 +2,7 @@
 
 #include "settings/SettingsIO.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -62,27 +59,4 @@ QImage SetformRig::Grab(QWidget* widget) const {
         ->grabWindow(form->winId(), at.x(), at.y(), widget->width(), widget->height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
-}
-
-MessageAnswerer::MessageAnswerer() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Answer);
-    timer_.start();
-}
-
-void MessageAnswerer::Answer() {
-    auto* message = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!message || qobject_cast<TSetform*>(message)) return;
-    timer_.stop();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(message));
-    const auto* label = message->findChild<QLabel*>("Message");
-    texts.append(label ? label->text() : QString());
-    // Sent to the message's own button, so that a message that failed to
-    // come to the front cannot pass the key to the dialog behind it.
-    QTest::keyClick(message->focusWidget() ? message->focusWidget() : message, Qt::Key_Return);
-    if (message->isVisible()) {
-        ADD_FAILURE() << "Enter did not close the message";
-        message->done(0);
-    }
-    timer_.start();
 }

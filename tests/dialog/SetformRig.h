@@ -4,6 +4,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsStore.h"
 #include "support/DescribeSettings.h"
+#include "support/DialogCatcher.h"
 
 #include "components/QtPrinters.h"
 
@@ -12,7 +13,6 @@
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -50,18 +50,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-};
-
-// Answers every message box that comes up while it lives with Enter, once it
-// is active, and keeps what each said.
-class MessageAnswerer : public QObject {
-public:
-    MessageAnswerer();
-    QStringList texts;
-
-private:
-    void Answer();
-    QTimer timer_;
 };
 
 inline void PrintTo(const QSize& size, std::ostream* os) {

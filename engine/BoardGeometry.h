@@ -3,8 +3,9 @@
 // Where the well, the next-piece box and the counter panel lie in the main
 // window's client area, in pixels, for a well of any size. Everything to the
 // right of the well keeps its distance from the well's right edge, so the
-// window grows with the well and the side column moves along. Plain numbers:
-// the engine, the window and the settings dialog all read them.
+// window grows with the well and the side column moves along. Plain numbers
+// without Qt: the window, its engine host and the settings dialog read them;
+// the engine itself speaks in cells.
 namespace BoardGeometry {
 
 // One cell of the well and of the preview picture.

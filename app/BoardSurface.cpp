@@ -4,8 +4,14 @@
 #include <QPainter>
 #include <cstring>
 
-BoardSurface::BoardSurface(std::array<QImage, 8> cellImages)
-    : cellImages_(std::move(cellImages)), preview_(PreviewSize, PreviewSize, QImage::Format_RGB32) {
+#include "engine/BoardGeometry.h"
+
+using BoardGeometry::CellSize;
+
+BoardSurface::BoardSurface(CellImages cellImages)
+    : cellImages_(std::move(cellImages)),
+      preview_(BoardGeometry::PreviewImageSize, BoardGeometry::PreviewImageSize,
+               QImage::Format_RGB32) {
     for (QImage& image : cellImages_)
         image = image.convertToFormat(QImage::Format_RGB32);
     preview_.fill(Qt::black);
@@ -36,16 +42,9 @@ void BoardSurface::FillWellBlack() {
     well_.fill(Qt::black);
 }
 
-void BoardSurface::DrawPreviewPicture(const std::array<std::array<int, 4>, 4>& picture) {
+void BoardSurface::DrawPreviewPicture(const PreviewPicture& picture) {
     QMutexLocker lock(&mutex_);
-    QPainter painter(&preview_);
-    for (int i = 1; i <= 4; ++i) {
-        for (int j = 1; j <= 4; ++j) {
-            const int code = picture[i - 1][j - 1];
-            if (code >= 0 && code <= 7)
-                painter.drawImage(QPoint(16 * j, 16 * i), cellImages_[code]);
-        }
-    }
+    PaintPreviewGrid(preview_, picture, cellImages_);
 }
 
 QSize BoardSurface::WellPixelSize() const {
@@ -61,5 +60,6 @@ void BoardSurface::PaintWell(QPainter& painter, const QPoint& at) const {
 void BoardSurface::PaintPreview(QPainter& painter, const QPoint& at) const {
     QMutexLocker lock(&mutex_);
     // Halving keeps each cell 8 x 8 with an 8-pixel black margin.
-    painter.drawImage(QRect(at, QSize(48, 48)), preview_);
+    const QSize box(BoardGeometry::PreviewBoxSize, BoardGeometry::PreviewBoxSize);
+    painter.drawImage(QRect(at, box), preview_);
 }

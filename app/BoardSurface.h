@@ -4,19 +4,16 @@
 #include <QMutex>
 #include <QPainter>
 #include <QSize>
-#include <array>
 
-// The pictures the window shows: the well (16 x 16 pixels a cell) and the
-// 96 x 96 preview bitmap. The engine thread draws into them; the user-interface
+#include "settings/PiecePreview.h"
+
+// The pictures the window shows: the well and the preview bitmap, laid out as
+// BoardGeometry says. The engine thread draws into them; the user-interface
 // thread copies them to the screen. Every access takes the lock, so a repaint
 // never sees half a cell.
 class BoardSurface {
 public:
-    static constexpr int CellSize = 16;
-    static constexpr int PreviewSize = 96;
-
-    // The images of cell codes 0 to 7.
-    explicit BoardSurface(std::array<QImage, 8> cellImages);
+    explicit BoardSurface(CellImages cellImages);
 
     // A black well of width x height cells.
     void Resize(int width, int height);
@@ -25,18 +22,18 @@ public:
     void DrawCell(int x, int y, int code);
     void FillWellBlack();
     // Draws a 4 x 4 picture of cell codes into the preview grid.
-    void DrawPreviewPicture(const std::array<std::array<int, 4>, 4>& picture);
+    void DrawPreviewPicture(const PreviewPicture& picture);
 
     QSize WellPixelSize() const;
     // Copies the well to `painter` with its top-left corner at `at`.
     void PaintWell(QPainter& painter, const QPoint& at) const;
-    // The preview bitmap stretched into the 48 x 48 box at `at`.
+    // The preview bitmap halved into the next-piece box at `at`.
     void PaintPreview(QPainter& painter, const QPoint& at) const;
     const QImage& CellImage(int code) const { return cellImages_[code]; }
 
 private:
     mutable QMutex mutex_;
-    std::array<QImage, 8> cellImages_;
+    CellImages cellImages_;
     QImage well_;    // guarded by mutex_
     QImage preview_; // guarded by mutex_
 };

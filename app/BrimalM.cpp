@@ -16,6 +16,7 @@
 #include "components/PMsgDlg.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
+#include "engine/BoardGeometry.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
@@ -29,7 +30,7 @@ namespace {
 // The client size the window is designed at: the size of the default 8 x 25
 // well. The stored position is applied to this size, before the stored well
 // size is.
-constexpr QSize DesignClientSize(221, 404);
+constexpr QSize DesignClientSize(BoardGeometry::ClientWidth(8), BoardGeometry::ClientHeight(25));
 
 template <class Control> Control* Named(Control* control, const char* name) {
     control->setObjectName(name);
@@ -93,14 +94,13 @@ void TBrimalM::FormCreate() {
     Game = std::make_unique<GameSession>(static_cast<BoardWindow&>(*this), this, Settings, *Sdl,
                                          Services.TimerSeam);
     if (!Services.Desktop.MessageBeep) {
-        Services.Desktop.MessageBeep = [this](unsigned type) {
-            Game->Sound().Beep(static_cast<MessageSound>(type));
-        };
+        Services.Desktop.MessageBeep = [this](BeepKind kind) { Game->Sound().Beep(kind); };
     }
     GG = Named(new WellView(Game->Surface(), Client), "GG");
-    GG->move(0, 2);
+    GG->move(0, BoardGeometry::WellTop);
     NG = Named(new PreviewView(Game->Surface(), Client), "NG");
-    NG->setGeometry(0, 14, 48, 48);
+    NG->setGeometry(0, BoardGeometry::PreviewBoxTop, BoardGeometry::PreviewBoxSize,
+                    BoardGeometry::PreviewBoxSize);
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
 
@@ -127,12 +127,13 @@ bool TBrimalM::Closed() const {
 
 void TBrimalM::ApplyLayout(int width, int height) {
     if (Closed()) return;
-    const QSize client(16 * width + 93, 16 * height + 4);
+    using namespace BoardGeometry;
+    const QSize client(ClientWidth(width), ClientHeight(height));
     Client->setFixedSize(client);
     Bevel1->setGeometry(QRect(QPoint(0, 0), client));
-    GG->setFixedSize(16 * width, 16 * height);
-    NG->move(16 * width + 22, NG->y());
-    Panel1->setGeometry(16 * width + 10, 78, 73, 195);
+    GG->setFixedSize(WellPixelWidth(width), WellPixelHeight(height));
+    NG->move(PreviewBoxLeft(width), NG->y());
+    Panel1->setGeometry(PanelLeft(width), PanelTop, PanelWidth, PanelHeight);
     // Keep the top-left corner where it is; the window has no free size.
     const QPoint topLeft = pos();
     setFixedSize(sizeHint());

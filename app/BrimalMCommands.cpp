@@ -93,7 +93,7 @@ void TBrimalM::MemuSetupClick(QAction* sender) {
 
 void TBrimalM::CarryOutSetupCommand(QAction* sender) {
     if (sender == MenuAbout) {
-        if (Settings.SoundOn) Services.Desktop.MessageBeep(MB_ICONASTERISK);
+        if (Settings.SoundOn) Services.Desktop.MessageBeep(BeepKind::Information);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHighScore) {
         HighScoreStore scores(HighScoreStore::UserFilePath());

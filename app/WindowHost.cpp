@@ -8,6 +8,7 @@
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
 #include "components/SoundPlayer.h"
+#include "engine/BoardGeometry.h"
 #include "engine/Catalogue.h"
 
 WindowHost::WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
@@ -64,7 +65,7 @@ void WindowHost::ShowCounter(Counter which, const std::string& text) {
 }
 
 void WindowHost::PublishActivePlay() {
-    activePlay_.store(state_ == GameState::Playing && clock_.Enabled());
+    activePlay_.store(IsActivePlay(state_, clock_.Enabled()));
 }
 
 void WindowHost::SetCaption(GameState state, const std::string& caption) {
@@ -102,16 +103,17 @@ void WindowHost::PlayFile(const std::string& path, bool waitForEnd) {
 }
 
 void WindowHost::Beep(BeepKind kind) {
-    sound_.Beep(kind == BeepKind::Information ? MessageSound::Information
-                                              : MessageSound::Exclamation);
+    sound_.Beep(kind);
 }
 
 void WindowHost::ShowMessage(const std::string& text) {
     Post([text = QString::fromStdString(text)](BoardWindow& board) { board.ShowGameOver(text); });
 }
 
-void WindowHost::MovePointer(int clientX, int clientY) {
-    Post([clientX, clientY](BoardWindow& board) { board.MovePointerTo(clientX, clientY); });
+void WindowHost::MovePointerBesideWell(int wellWidth) {
+    Post([x = BoardGeometry::PointerX(wellWidth)](BoardWindow& board) {
+        board.MovePointerTo(x, BoardGeometry::PointerY);
+    });
 }
 
 std::uint32_t WindowHost::MillisecondsSinceMidnightUtc() {

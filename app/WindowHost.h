@@ -39,9 +39,8 @@ public:
     WindowHost(QObject* window, BoardWindow& board, BoardSurface& surface, FallClock& clock,
                EngineThread& thread, SoundPlayer& sound, std::array<QByteArray, 4> clips);
 
-    // Whether a game is in active play: playing, with Timer1 on (it is off
-    // while a step is under way). Decided on the engine thread each time the
-    // state or Timer1 changes; read on any thread.
+    // Whether a game is in active play (IsActivePlay), published on the engine
+    // thread each time the state or Timer1 changes; read on any thread.
     bool InActivePlay() const { return activePlay_.load(); }
 
     void LayoutBoard(int width, int height) override;
@@ -60,7 +59,7 @@ public:
     void PlayFile(const std::string& path, bool waitForEnd) override;
     void Beep(BeepKind kind) override;
     void ShowMessage(const std::string& text) override;
-    void MovePointer(int clientX, int clientY) override;
+    void MovePointerBesideWell(int wellWidth) override;
     std::uint32_t MillisecondsSinceMidnightUtc() override;
 
 private:

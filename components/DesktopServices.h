@@ -4,12 +4,9 @@
 #include <functional>
 
 #include "components/HelpFile.h"
+#include "engine/BeepKind.h"
 
 class QWidget;
-
-// The desktop's message sounds by their platform numbers.
-inline constexpr unsigned MB_ICONEXCLAMATION = 48;
-inline constexpr unsigned MB_ICONASTERISK = 64;
 
 // What the program's windows ask of the desktop around them: a message sound,
 // where the help file lies, opening a file with its default program, and
@@ -18,7 +15,7 @@ inline constexpr unsigned MB_ICONASTERISK = 64;
 struct DesktopServices {
     // Sounds a message sound. Silent when empty: the desktop bell is silent on
     // most Linux desktops, so the program puts its own sound player here.
-    std::function<void(unsigned type)> MessageBeep;
+    std::function<void(BeepKind kind)> MessageBeep;
     // The help file's full path, or empty text when there is none.
     std::function<QString()> HelpFilePath = HelpFile;
     // Opens a file with the desktop's default program, as the shell's "OPEN"

@@ -54,11 +54,11 @@ QByteArray ReadSoundFile(const std::string& path) {
     return bytes;
 }
 
-int BeepIndex(MessageSound kind) {
+int BeepIndex(BeepKind kind) {
     switch (kind) {
-    case MessageSound::Exclamation:
+    case BeepKind::Exclamation:
         return 1;
-    case MessageSound::Information:
+    case BeepKind::Information:
         return 2;
     default:
         return 0;
@@ -120,7 +120,7 @@ void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
         StartDefaultSound(waitForEnd, lock);
 }
 
-void SoundPlayer::Beep(MessageSound kind) {
+void SoundPlayer::Beep(BeepKind kind) {
     std::unique_lock lock(mutex_);
     if (!ReadyToPlay(lock)) return;
     StopCurrent();
@@ -163,8 +163,7 @@ bool SoundPlayer::OpenDevice() {
         FreeClips();
         mixFormat_ = format;
         bytesPerSecond_ = format.rate * format.channels * (SDL_AUDIO_BITSIZE(format.format) / 8);
-        for (MessageSound kind :
-             {MessageSound::Default, MessageSound::Exclamation, MessageSound::Information})
+        for (BeepKind kind : {BeepKind::Default, BeepKind::Exclamation, BeepKind::Information})
             beeps_[BeepIndex(kind)] = Decode(BeepWave(kind));
     }
     return true;
@@ -257,7 +256,7 @@ bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
 }
 
 void SoundPlayer::StartDefaultSound(bool waitForEnd, std::unique_lock<std::mutex>& lock) {
-    Start(beeps_[BeepIndex(MessageSound::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
+    Start(beeps_[BeepIndex(BeepKind::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
 }
 
 void SoundPlayer::WaitForEnd(milliseconds length, std::unique_lock<std::mutex>& lock) {

@@ -54,7 +54,7 @@ public:
     // since the last time is noticed.
     void PlayFile(const std::string& path, bool waitForEnd);
     // A message sound; the caller goes on at once.
-    void Beep(MessageSound kind);
+    void Beep(BeepKind kind);
 
     // Stops the sound, frees every clip and the audio device. Later calls do
     // nothing.

@@ -39,14 +39,14 @@ QByteArray MonoWave8(const std::vector<std::uint8_t>& samples, int sampleRate) {
                       static_cast<qsizetype>(wave.size()));
 }
 
-QByteArray BeepWave(MessageSound kind) {
+QByteArray BeepWave(BeepKind kind) {
     std::vector<std::uint8_t> samples;
     switch (kind) {
-    case MessageSound::Exclamation: // two falling notes: something needs attention
+    case BeepKind::Exclamation: // two falling notes: something needs attention
         AppendNote(samples, {880, 110, 0.6});
         AppendNote(samples, {660, 160, 0.6});
         break;
-    case MessageSound::Information: // two rising, softer notes
+    case BeepKind::Information: // two rising, softer notes
         AppendNote(samples, {1320, 80, 0.4});
         AppendNote(samples, {1760, 120, 0.4});
         break;

@@ -49,9 +49,7 @@ public:
     bool IsIdle() const { return state_ == GameState::Idle; }
     bool IsPlaying() const { return state_ == GameState::Playing; }
     bool IsPaused() const { return state_ == GameState::Paused; }
-    // Playing, with Timer1 on: the player's actions count only then (Timer1
-    // is off while a step is under way).
-    bool InActivePlay() const { return IsPlaying() && host_.TimerEnabled(); }
+    bool InActivePlay() const { return IsActivePlay(state_, host_.TimerEnabled()); }
 
     const std::string& CounterText(Counter which) const;
 

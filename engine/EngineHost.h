@@ -3,13 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/BeepKind.h"
 #include "engine/GameState.h"
 
 // The three counters beside the well.
 enum class Counter { Score, Kazu, Line4 };
-
-// The system beeps the engine asks for, by their platform numbers.
-enum class BeepKind { Exclamation = 48, Information = 64 };
 
 // What the engine needs from the window around it: drawing, the fall clock
 // Timer1, waits, sounds, messages, the pointer and the clock. Every call
@@ -51,8 +49,10 @@ public:
     virtual void Beep(BeepKind kind) = 0;
     // The centred message over the main window, without icon, with OK alone.
     virtual void ShowMessage(const std::string& text) = 0;
-    // Moves the mouse pointer to a point of the main window's client area.
-    virtual void MovePointer(int clientX, int clientY) = 0;
+    // Parks the mouse pointer just right of a well `wellWidth` cells wide, on
+    // the client area's top edge (BoardGeometry::PointerX), out of the
+    // player's way.
+    virtual void MovePointerBesideWell(int wellWidth) = 0;
     // The current time of day in UTC, in milliseconds since midnight.
     virtual std::uint32_t MillisecondsSinceMidnightUtc() = 0;
 };

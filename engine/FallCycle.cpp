@@ -9,7 +9,7 @@ void Engine::GameGameClick() {
     }
     if (!IsIdle()) return;
 
-    host_.MovePointer(16 * settings_.WellWidth + 8, 0);
+    host_.MovePointerBesideWell(settings_.WellWidth);
     ResetBoard();
     NextShape = PickShape(FreshKind());
     Spawn();

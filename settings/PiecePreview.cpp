@@ -1,20 +1,33 @@
 #include "settings/PiecePreview.h"
 
-#include "engine/Catalogue.h"
-#include "resources/Resources.h"
-
 #include <QPainter>
 
-QImage ComposePreview(int shape) {
-    QImage picture(PreviewImageSize, PreviewImageSize, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    if (shape < 1 || shape > ShapeCount) return picture;
-    QPainter painter(&picture);
-    const PreviewPicture& grid = PreviewPatterns[shape];
-    for (int i = 1; i <= 4; ++i) {
-        for (int j = 1; j <= 4; ++j) {
-            painter.drawImage(QPoint(16 * j, 16 * i), Resources::CellImage(grid[i - 1][j - 1]));
+#include "engine/BoardGeometry.h"
+#include "resources/Resources.h"
+
+void PaintPreviewGrid(QImage& target, const PreviewPicture& picture, const CellImages& cells) {
+    using BoardGeometry::CellSize;
+    using BoardGeometry::PreviewGridOrigin;
+    QPainter painter(&target);
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            const int code = picture[i][j];
+            if (code < 0 || code > 7) continue;
+            painter.drawImage(
+                QPoint(PreviewGridOrigin + CellSize * j, PreviewGridOrigin + CellSize * i),
+                cells[code]);
         }
     }
+}
+
+QImage ComposePreview(int shape) {
+    QImage picture(BoardGeometry::PreviewImageSize, BoardGeometry::PreviewImageSize,
+                   QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    if (shape < 1 || shape > ShapeCount) return picture;
+    CellImages cells;
+    for (int code = 0; code < Resources::CellImageCount; ++code)
+        cells[code] = Resources::CellImage(code);
+    PaintPreviewGrid(picture, PreviewPatterns[shape], cells);
     return picture;
 }

@@ -1,11 +1,23 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 
-// The picture of a shape as the next-piece box shows it: 96 x 96 pixels,
-// black, with the shape's 4 x 4 preview grid of cell images at pixels 16 to 79
-// each way. Shown at half size it gives 8 x 8 cells inside an 8-pixel black
-// margin.
-inline constexpr int PreviewImageSize = 96;
+#include "engine/Catalogue.h"
 
+// The images of cell codes 0 to 7.
+using CellImages = std::array<QImage, 8>;
+
+// The picture of a shape as the next-piece box shows it: a square of
+// BoardGeometry::PreviewImageSize pixels, black, with a 4 x 4 preview grid of
+// cell images one cell in from each edge. Shown at half size it gives 8 x 8
+// cells inside an 8-pixel black margin. The window's next-piece box and the
+// settings dialog's piece preview both draw it here.
+
+// Draws the grid of `picture` into `target`, a preview picture, with the
+// images of `cells`; the margin is left as it is.
+void PaintPreviewGrid(QImage& target, const PreviewPicture& picture, const CellImages& cells);
+
+// A new picture of `shape` with the program's cell images; all black for a
+// number that is no shape.
 QImage ComposePreview(int shape);

@@ -275,7 +275,7 @@ void TSetform::HelpButtonClick() {
 
 void TSetform::Warn(const QString& text) {
     // The warning sound comes first, whether or not the game's sounds are on.
-    if (Desktop.MessageBeep) Desktop.MessageBeep(MB_ICONEXCLAMATION);
+    if (Desktop.MessageBeep) Desktop.MessageBeep(BeepKind::Exclamation);
     CenteredMessageDlg(this, text, mtWarning, mbOK, 0);
 }
 

@@ -19,7 +19,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${MEASURE_COST_ON_OWN_X:-}" ]; then
-    exec env MEASURE_COST_ON_OWN_X=1 "$here/../own_x.sh" "$0" "$@"
+    exec env MEASURE_COST_ON_OWN_X=1 "$here/../../tests/support/own_x.sh" "$0" "$@"
 fi
 build=$(realpath "${1:-build}")
 seconds=${2:-10}

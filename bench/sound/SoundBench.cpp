@@ -210,7 +210,7 @@ int Idle(int seconds) {
         std::fprintf(stderr, "no audio device: run with SDL_AUDIODRIVER=dummy\n");
         return 1;
     }
-    player.PlayMemory(BeepWave(MessageSound::Default), true);
+    player.PlayMemory(BeepWave(BeepKind::Default), true);
     WaitUntil([] { return !AudioThreadRunning(); }, std::chrono::seconds(5));
     std::this_thread::sleep_for(milliseconds(200));
 

@@ -9,18 +9,16 @@
 # SDL_AUDIODRIVER defaults to dummy, which plays in real time without a sound card.
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/support/script_helpers.sh"
 program=$(realpath "$1")
 seconds=${2:-10}
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+driver=${SDL_AUDIODRIVER:-dummy}
+on_own_x "$program" "$seconds"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+own_session "$work"
+export SDL_AUDIODRIVER=$driver
 
 "$program" 2>"$work/stderr" &
 pid=$!

@@ -2,10 +2,10 @@
 #include <QScreen>
 #include <QTest>
 
-#include "WindowFixture.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
+#include "support/WindowTest.h"
 
 namespace {
 

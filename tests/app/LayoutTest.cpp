@@ -4,10 +4,10 @@
 #include <QMenuBar>
 #include <QStyleOptionFrame>
 
-#include "WindowFixture.h"
 #include "app/BoardWidgets.h"
 #include "components/KePanel.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 

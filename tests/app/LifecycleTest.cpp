@@ -8,11 +8,11 @@
 #include <QWindow>
 #include <csignal>
 
-#include "WindowFixture.h"
 #include "app/BoardWidgets.h"
 #include "app/TerminationSignal.h"
 #include "engine/Engine.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 

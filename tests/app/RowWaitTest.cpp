@@ -1,10 +1,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "WindowFixture.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -94,9 +94,9 @@ TEST_F(RowWaitTest, ACommandDuringTheWaitsHoldsWhenTheStepEnds) {
         EXPECT_FALSE(window->Session().Timer1Enabled());
         EXPECT_EQ(Find<QLineEdit>(*window, "Kazu")->text(), c.kazu);
         // The step that was under way did not leave the clock running.
-        const int row = PieceRow();
+        const int row = Piece().Y;
         QTest::qWait(700);
-        EXPECT_EQ(PieceRow(), row);
+        EXPECT_EQ(Piece().Y, row);
     }
 }
 

@@ -2,18 +2,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
 
-#include "WindowFixture.h"
 #include "components/HelpFile.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -128,20 +127,20 @@ TEST_F(StateTableTest, AfterAResumeThePieceFallsOnePeriodLaterFromWhereItWas) {
     Open();
     StartGame();
     PauseGame();
-    const int pausedAt = PieceRow();
+    const int pausedAt = Piece().Y;
     QTest::qWait(700); // longer than the period of 500 ms
-    EXPECT_EQ(PieceRow(), pausedAt) << "the piece fell while paused";
+    EXPECT_EQ(Piece().Y, pausedAt) << "the piece fell while paused";
 
     for (auto resume : {&TBrimalM::GamePauseClick, &TBrimalM::GameGameClick}) {
-        const int row = PieceRow();
+        const int row = Piece().Y;
         QElapsedTimer sinceResume;
         sinceResume.start();
         (window.get()->*resume)();
         // Queued right behind the resume: no tick can come in between.
-        EXPECT_EQ(PieceRow(), row) << "the piece moved at the resume itself";
+        EXPECT_EQ(Piece().Y, row) << "the piece moved at the resume itself";
         Sync();
         ASSERT_EQ(Title(), PlayingTitle);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return PieceRow() == row + 1; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Piece().Y == row + 1; }, 5000));
         // The first step comes a whole period after the resume, not when the
         // period under way at the pause would have ended. (A lower bound: a
         // busy machine only makes it later.)
@@ -163,11 +162,7 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
             Enter(state);
             opened.clear();
             beeps.clear();
-            QStringList texts;
-            DialogCatcher catcher([&texts](QDialog& dialog) {
-                const auto* message = dialog.findChild<QLabel*>("Message");
-                texts << (message ? message->text() : dialog.windowTitle());
-            });
+            DialogCatcher catcher;
             item->trigger();
             Sync();
 
@@ -180,8 +175,9 @@ TEST_F(StateTableTest, SettingsHelpAndAboutAreCarriedOutOnlyWhileIdle) {
                 EXPECT_EQ(opened, idle ? std::vector<QString>{HelpFile()} : std::vector<QString>{});
                 EXPECT_EQ(catcher.Count(), 0);
             } else if (item == Find<QAction>(*window, "MenuAbout")) {
-                EXPECT_EQ(texts, idle ? QStringList{aboutText} : QStringList{});
-                EXPECT_EQ(beeps, idle ? std::vector<unsigned>{64} : std::vector<unsigned>{});
+                EXPECT_EQ(catcher.Texts(), idle ? QStringList{aboutText} : QStringList{});
+                EXPECT_EQ(beeps,
+                          idle ? std::vector{BeepKind::Information} : std::vector<BeepKind>{});
             } else {
                 // The settings dialog resets the board when it has closed,
                 // whether confirmed or not.
@@ -204,7 +200,8 @@ TEST_F(StateTableTest, TheAboutMessageBeepsOnlyWhenSoundsAreOn) {
         window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
         Sync();
         EXPECT_EQ(catcher.Count(), 1);
-        EXPECT_EQ(beeps, soundOn ? std::vector<unsigned>{64} : std::vector<unsigned>{}) << soundOn;
+        EXPECT_EQ(beeps, soundOn ? std::vector{BeepKind::Information} : std::vector<BeepKind>{})
+            << soundOn;
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "WindowFixture.h"
 #include "app/BoardWidgets.h"
 #include "engine/Catalogue.h"
 #include "engine/Engine.h"
@@ -15,6 +14,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/UpDown.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 

@@ -6,18 +6,15 @@
 # Usage: measure_startup.sh path/to/Brimal [runs]   (default 9 runs)
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
 runs=${2:-9}
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+on_own_x "$program" "$runs"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+own_session "$work"
 export BRIMAL_STARTUP_PROBE=1
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
 cd "$(dirname "$program")"
 
 times=()

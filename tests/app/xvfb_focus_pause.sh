@@ -11,11 +11,10 @@
 # Exits 77 (skipped) when openbox is not installed.
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
 command -v openbox >/dev/null || { echo "openbox is not installed" >&2; exit 77; }
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+on_own_x "$program"
 
 work=$(mktemp -d)
 pids=()
@@ -24,12 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
-
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# Each instance gets a configuration folder of its own below.
+own_session "$work"
 
 # Openbox runs the start-up command once it manages windows; a window mapped
 # before that may stay unmanaged and unmapped.

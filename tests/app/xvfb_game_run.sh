@@ -11,10 +11,9 @@
 # Usage: xvfb_game_run.sh path/to/Brimal
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+on_own_x "$program"
 
 work=$(mktemp -d)
 shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
@@ -31,14 +30,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/Kelvox" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+own_session "$work"
+mkdir -p "$XDG_CONFIG_HOME/Kelvox"
 store=$XDG_CONFIG_HOME/Kelvox/Brimal.conf
 printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n' >"$store"
-
-source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 
 title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
 shoot() { import -window root "$shots/$1.png"; }

@@ -28,7 +28,7 @@ TEST_F(NoAudioDeviceTest, EverySoundCallReturnsAtOnceAndPlaysNothing) {
         player.PlayMemory(clip, true);
         player.PlayFile("/nonexistent/clip.wav", true);
         player.PlayFile("", false);
-        player.Beep(MessageSound::Exclamation);
+        player.Beep(BeepKind::Exclamation);
     });
     EXPECT_LT(took, milliseconds(500));
     EXPECT_FALSE(player.IsPlaying());

@@ -126,13 +126,13 @@ TEST_F(SoundPlayerTest, ASoundThatCannotBePlayedGivesTheDefaultSound) {
 TEST_F(SoundPlayerTest, MessageSoundsPlayTheirOwnClipWithoutWaiting) {
     const QByteArray longClip = ToneWave(22050, 3000);
     const struct {
-        MessageSound kind;
+        BeepKind kind;
         SoundSource played;
     } cases[] = {
-        {MessageSound::Default, SoundSource::DefaultBeep},
-        {MessageSound::Exclamation, SoundSource::ExclamationBeep},
-        {MessageSound::Information, SoundSource::InformationBeep},
-        {static_cast<MessageSound>(16), SoundSource::DefaultBeep},
+        {BeepKind::Default, SoundSource::DefaultBeep},
+        {BeepKind::Exclamation, SoundSource::ExclamationBeep},
+        {BeepKind::Information, SoundSource::InformationBeep},
+        {static_cast<BeepKind>(16), SoundSource::DefaultBeep},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
@@ -172,7 +172,7 @@ TEST_F(SoundPlayerTest, CloseEndsAWaitUnderWayAndSilencesLaterCalls) {
     EXPECT_LT(waited, milliseconds(2500));
     EXPECT_FALSE(player.HasDevice());
     EXPECT_LT(TimeOf([&] { player.PlayMemory(longClip, true); }), milliseconds(500));
-    player.Beep(MessageSound::Default);
+    player.Beep(BeepKind::Default);
     EXPECT_FALSE(player.IsPlaying());
 }
 
@@ -205,7 +205,7 @@ TEST(SoundPlayerIdleTest, TheDeviceClosesWhenIdleAndTheNextSoundStillPlays) {
     EXPECT_TRUE(AudioThreadBecomes(false, seconds(2)));
     // Close on a closed device, and a sound after it, do nothing.
     player.Close();
-    player.Beep(MessageSound::Default);
+    player.Beep(BeepKind::Default);
     EXPECT_FALSE(AudioThreadRunning());
 }
 

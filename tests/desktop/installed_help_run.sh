@@ -10,10 +10,9 @@
 # Usage: installed_help_run.sh BUILD-FOLDER
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 build=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+on_own_x "$build"
 
 work=$(mktemp -d)
 pid=""
@@ -28,12 +27,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
-
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-mkdir -p "$work/bin" "$work/empty" "$work/config/Kelvox" "$work/runtime"
-chmod 700 "$work/runtime"
+own_session "$work"
+mkdir -p "$work/bin" "$work/empty" "$work/config/Kelvox"
 cat >"$work/bin/xdg-open" <<STANDIN
 #!/bin/sh
 printf '%s\n' "\$@" >>"$work/opened"
@@ -42,8 +39,6 @@ chmod +x "$work/bin/xdg-open"
 printf '[Sound]\nEnabeled=0\n' >"$work/config/Kelvox/Brimal.conf"
 
 export PATH=$work/bin:$PATH
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION \
     GNOME_DESKTOP_SESSION_ID WAYLAND_DISPLAY
 

@@ -2,10 +2,7 @@
 
 #include "settings/SettingsIO.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
-#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -17,7 +14,7 @@ SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
     store = std::make_unique<SettingsStore>(dir_.filePath("Brimal.conf"));
     SaveSettings(*store, settings);
     DesktopServices desktop;
-    desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+    desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
     desktop.ShellOpen = [this](const QString& path) { opened << path; };
     desktop.ChooseSoundFile = [this](QWidget* owner) {
         return chooseSoundFile ? chooseSoundFile(owner) : QString();
@@ -62,27 +59,4 @@ QImage SetformRig::Grab(QWidget* widget) const {
         ->grabWindow(form->winId(), at.x(), at.y(), widget->width(), widget->height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
-}
-
-MessageAnswerer::MessageAnswerer() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Answer);
-    timer_.start();
-}
-
-void MessageAnswerer::Answer() {
-    auto* message = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!message || qobject_cast<TSetform*>(message)) return;
-    timer_.stop();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(message));
-    const auto* label = message->findChild<QLabel*>("Message");
-    texts.append(label ? label->text() : QString());
-    // Sent to the message's own button, so that a message that failed to
-    // come to the front cannot pass the key to the dialog behind it.
-    QTest::keyClick(message->focusWidget() ? message->focusWidget() : message, Qt::Key_Return);
-    if (message->isVisible()) {
-        ADD_FAILURE() << "Enter did not close the message";
-        message->done(0);
-    }
-    timer_.start();
 }

@@ -4,6 +4,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsStore.h"
 #include "support/DescribeSettings.h"
+#include "support/DialogCatcher.h"
 
 #include "components/QtPrinters.h"
 
@@ -12,7 +13,6 @@
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -30,7 +30,7 @@ public:
     std::unique_ptr<SettingsStore> store;
     QPointer<TSetform> form;
     // What the dialog asked of the desktop: its beeps and the files opened.
-    std::vector<unsigned> beeps;
+    std::vector<BeepKind> beeps;
     QStringList opened;
     // The answer of the dialog's sound-file chooser; none is a cancel.
     std::function<QString(QWidget* owner)> chooseSoundFile;
@@ -50,18 +50,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-};
-
-// Answers every message box that comes up while it lives with Enter, once it
-// is active, and keeps what each said.
-class MessageAnswerer : public QObject {
-public:
-    MessageAnswerer();
-    QStringList texts;
-
-private:
-    void Answer();
-    QTimer timer_;
 };
 
 inline void PrintTo(const QSize& size, std::ostream* os) {

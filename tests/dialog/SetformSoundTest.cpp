@@ -85,12 +85,12 @@ TEST(SetformSound, AMissingOrCancelledChoiceChangesNothing) {
     for (const QString& answer : answers) {
         rig.beeps.clear();
         rig.chooseSoundFile = [&](QWidget*) { return answer; };
-        MessageAnswerer answerer;
+        DialogCatcher answerer(DialogCatcher::Answer::Enter);
         Click(rig.form->WName1);
         const bool warned = !answer.isEmpty();
-        EXPECT_EQ(answerer.texts, warned ? QStringList{"存在しないファイルです"} : QStringList())
+        EXPECT_EQ(answerer.Texts(), warned ? QStringList{"存在しないファイルです"} : QStringList())
             << answer.toStdString();
-        EXPECT_EQ(rig.beeps, warned ? std::vector<unsigned>{48} : std::vector<unsigned>{});
+        EXPECT_EQ(rig.beeps, warned ? std::vector{BeepKind::Exclamation} : std::vector<BeepKind>{});
         EXPECT_EQ(rig.form->WName1->text(), "Standard");
     }
     rig.form->Button3->click();

@@ -80,10 +80,10 @@ TEST(Setform, RatiosAddingUpToAHundredAreAccepted) {
     EXPECT_EQ(rig.form->Edit2->text(), "10");
     EXPECT_EQ(rig.form->SumEdit->text(), "100");
 
-    MessageAnswerer answerer;
+    DialogCatcher answerer(DialogCatcher::Answer::Enter);
     rig.form->Button3->click();
 
-    EXPECT_TRUE(answerer.texts.isEmpty());
+    EXPECT_TRUE(answerer.Texts().isEmpty());
     EXPECT_TRUE(rig.Freed());
     EXPECT_EQ(rig.settings.Ratios, (std::array<int, 8>{0, 20, 10, 14, 14, 14, 14, 14}));
     EXPECT_NE(rig.StoreEntries().find("Ratio/Block1=20\nRatio/Block2=10\n"), std::string::npos);
@@ -94,12 +94,12 @@ TEST(Setform, ATotalOtherThanAHundredIsRefusedOnlyWhileRatiosAreOn) {
     EXPECT_EQ(rig.form->SumEdit->text(), "99");
     const QByteArray before = rig.StoreText();
 
-    MessageAnswerer answerer;
+    DialogCatcher answerer(DialogCatcher::Answer::Enter);
     rig.form->Button3->click();
 
-    ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_EQ(answerer.texts[0], "\n発生割合の合計が100%になるように設定してください。");
-    EXPECT_EQ(rig.beeps, std::vector<unsigned>{48});
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_EQ(answerer.Texts()[0], "\n発生割合の合計が100%になるように設定してください。");
+    EXPECT_EQ(rig.beeps, std::vector{BeepKind::Exclamation});
     EXPECT_FALSE(rig.Freed());
     EXPECT_TRUE(rig.settings.RatioOn);
     EXPECT_EQ(rig.StoreText(), before);
@@ -108,7 +108,7 @@ TEST(Setform, ATotalOtherThanAHundredIsRefusedOnlyWhileRatiosAreOn) {
     EXPECT_FALSE(rig.form->KomaCheck->isChecked());
     rig.form->Button3->click();
 
-    EXPECT_EQ(answerer.texts.size(), 1);
+    EXPECT_EQ(answerer.Texts().size(), 1);
     EXPECT_TRUE(rig.Freed());
     EXPECT_FALSE(rig.settings.RatioOn);
     EXPECT_EQ(rig.settings.Ratios[7], 13);

@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 #include "audio/AudioTestSupport.h"
-#include "input/WindowRig.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -12,12 +12,13 @@ namespace {
 class JoystickWindowTest : public WindowTest {
 protected:
     void SetUp() override {
+        WindowTest::SetUp();
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
         stick = std::make_unique<VirtualJoystick>();
         ASSERT_TRUE(stick->Attached());
         stick->Set(0, 0, false, false);
-        OpenWindow();
+        Open();
         StartGame();
     }
     void TearDown() override {
@@ -64,9 +65,10 @@ TEST_F(JoystickWindowTest, NothingActsWhileTheGameIsPaused) {
 class JoystickHotPlugWindowTest : public WindowTest {
 protected:
     void SetUp() override {
+        WindowTest::SetUp();
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        OpenWindow();
+        Open();
         StartGame();
     }
     void TearDown() override {

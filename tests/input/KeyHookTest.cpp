@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "engine/Catalogue.h"
-#include "input/WindowRig.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers Keypad = Qt::KeypadModifier;
 
 TEST_F(KeyHookTest, DefaultKeysDriveThePieceAndTheKeypadIsToldApartWithNumLockOnAndOff) {
-    OpenWindow();
+    Open();
     StartGame();
     Check({
         {"Up", Qt::Key_Up, None, "turns left"},
@@ -89,13 +89,13 @@ TEST_F(KeyHookTest, DefaultKeysDriveThePieceAndTheKeypadIsToldApartWithNumLockOn
 }
 
 TEST_F(KeyHookTest, StoredKeySettingsAreUsedAsTheyAreWithoutARangeTest) {
-    OpenWindow({{"Key/Key1", "4"},
-                {"Key/Key2", "-1"},
-                {"Key/Key3", "7"},
-                {"Key/Key4", "9"},
-                {"Key/Key5", "3"},
-                {"Key/Key6", "0"},
-                {"Key/Key9", "2147483647"}});
+    Open({{"Key/Key1", "4"},
+          {"Key/Key2", "-1"},
+          {"Key/Key3", "7"},
+          {"Key/Key4", "9"},
+          {"Key/Key5", "3"},
+          {"Key/Key6", "0"},
+          {"Key/Key9", "2147483647"}});
     StartGame();
     Check({
         {"Up set to 4, not used", Qt::Key_Up, None, "nothing"},
@@ -111,7 +111,7 @@ TEST_F(KeyHookTest, StoredKeySettingsAreUsedAsTheyAreWithoutARangeTest) {
 }
 
 TEST_F(KeyHookTest, AStoredTenMinimisesLikeEsc) {
-    OpenWindow({{"Key/Key3", "10"}});
+    Open({{"Key/Key3", "10"}});
     StartGame();
     Press(Qt::Key_Space);
     EXPECT_TRUE(window->isMinimized());
@@ -119,7 +119,7 @@ TEST_F(KeyHookTest, AStoredTenMinimisesLikeEsc) {
 
 TEST_F(KeyHookTest, KeysAreIgnoredWhileIdleAndPaused) {
     const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_X, Qt::Key_Down, Qt::Key_Space};
-    OpenWindow();
+    Open();
     {
         SCOPED_TRACE("idle");
         const PieceState before = Piece();
@@ -149,7 +149,7 @@ TEST_F(KeyHookTest, KeysAreIgnoredWhileIdleAndPaused) {
 TEST_F(KeyHookTest, KeysPressedDuringAStepAreDroppedNotKeptForLater) {
     // A long wait after a completed row holds the step (Timer1 off) for a
     // second, with the playing title.
-    OpenWindow({{"Setup/WTime", "1000"}, {"Sound/Enabeled", "0"}});
+    Open({{"Setup/WTime", "1000"}, {"Sound/Enabeled", "0"}});
     StartGame();
     std::vector<std::pair<int, int>> bottomRow;
     for (int x = 1; x < 8; ++x)
@@ -171,7 +171,7 @@ TEST_F(KeyHookTest, KeysPressedDuringAStepAreDroppedNotKeptForLater) {
 }
 
 TEST_F(KeyHookTest, EachPressActsOnceHoweverOftenTheFilterSeesIt) {
-    OpenWindow();
+    Open();
     // A focus widget two levels below the window: an arrow it ignores travels
     // up through the central widget to the window itself.
     auto* focusable = new QWidget(window->centralWidget());
@@ -217,7 +217,7 @@ TEST_F(KeyHookTest, EachPressActsOnceHoweverOftenTheFilterSeesIt) {
 }
 
 TEST_F(KeyHookTest, AnOpenMenuTakesTheKeysForItself) {
-    OpenWindow();
+    Open();
     StartGame();
     PlacePiece(TShape, 3, 10);
     const PieceState before = Piece();
@@ -233,7 +233,7 @@ TEST_F(KeyHookTest, AnOpenMenuTakesTheKeysForItself) {
 }
 
 TEST_F(KeyHookTest, EscMinimisesTheApplicationInEveryState) {
-    OpenWindow();
+    Open();
     const struct {
         const char* state;
         std::function<void()> enter;
@@ -259,7 +259,7 @@ TEST_F(KeyHookTest, EscMinimisesTheApplicationInEveryState) {
 }
 
 TEST_F(KeyHookTest, EscInAMessageBoxOrADialogMinimisesAndTheDialogStillGetsIt) {
-    OpenWindow();
+    Open();
     const struct {
         const char* name;
         std::function<void()> open;

@@ -3,9 +3,9 @@
 #include <QTest>
 #include <SDL.h>
 
-#include "input/WindowRig.h"
 #include "support/DescribeSettings.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -14,9 +14,8 @@ namespace {
 class MissingPartsWindowTest : public WindowTest {};
 
 TEST_F(MissingPartsWindowTest, TheGamePlaysWithoutSdlsJoystickService) {
-    AppServices services;
     services.Sdl.Joystick = false;
-    OpenWindow({}, services);
+    Open();
     EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u);
     PlayBrieflyAndClose();
 }
@@ -24,14 +23,11 @@ TEST_F(MissingPartsWindowTest, TheGamePlaysWithoutSdlsJoystickService) {
 TEST_F(MissingPartsWindowTest, WithoutAHelpFileTheHelpCommandDoesNothingAndTheGamePlays) {
     QTemporaryDir nowhere;
     int lookups = 0;
-    std::vector<QString> opened;
-    AppServices services;
     services.Desktop.HelpFilePath = [&] {
         ++lookups;
         return FindHelpFile({nowhere.path(), nowhere.path(), nowhere.path()});
     };
-    services.Desktop.ShellOpen = [&](const QString& path) { opened.push_back(path); };
-    OpenWindow({}, services);
+    Open();
     Find<QAction>(*window, "MenuHelp")->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return lookups == 1; }, 5000));
     EXPECT_TRUE(opened.empty());
@@ -42,7 +38,7 @@ TEST_F(MissingPartsWindowTest, WithoutAHelpFileTheHelpCommandDoesNothingAndTheGa
 // root either.
 TEST_F(MissingPartsWindowTest, WithAnUnreadableSettingsFileTheDefaultsApplyAndTheGamePlays) {
     ASSERT_TRUE(QDir().mkpath(StorePath()));
-    OpenWindow();
+    Open();
     EXPECT_EQ(Describe(window->GameSettings()), Describe(TGameSettings{}));
     PlayBrieflyAndClose();
     EXPECT_TRUE(QFileInfo(StorePath()).isDir());

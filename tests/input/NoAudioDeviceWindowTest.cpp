@@ -4,8 +4,8 @@
 #include "components/SoundPlayer.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
-#include "input/WindowRig.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -14,17 +14,22 @@ namespace {
 class NoAudioDeviceWindowTest : public WindowTest {
 protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "brimal-no-such-driver", 1); }
+    // The message beeps go to the window's own player, which has no device.
+    void SetUp() override {
+        WindowTest::SetUp();
+        services.Desktop.MessageBeep = {};
+    }
 };
 
 TEST_F(NoAudioDeviceWindowTest, TheGameStartsPlaysAndClosesWithoutAnAudioDevice) {
-    OpenWindow();
+    Open();
     ASSERT_FALSE(window->Session().Sound().HasDevice());
     PlayBrieflyAndClose();
 }
 
 TEST_F(NoAudioDeviceWindowTest, TheGamePlaysOnSilently) {
-    ModalCloser closer;
-    OpenWindow({{"Sound/Enabeled", "1"}, {"Setup/WTime", "0"}});
+    DialogCatcher closer;
+    Open({{"Sound/Enabeled", "1"}, {"Setup/WTime", "0"}});
     ASSERT_FALSE(window->Session().Sound().HasDevice());
     StartGame();
     // Two landings, the second completing a row; each row sound would wait.
@@ -45,7 +50,7 @@ TEST_F(NoAudioDeviceWindowTest, TheGamePlaysOnSilently) {
     window->GameStopClick();
     WaitForEngine();
     window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closer.Count() == 1; }, 5000));
 }
 
 } // namespace

@@ -14,16 +14,15 @@
 # four-row-clear-after.png.
 set -euo pipefail
 
-brimal=$1
-out=$2
-[ -n "${DISPLAY:-}" ] || { echo "needs an X server (DISPLAY)"; exit 77; }
-mkdir -p "$out"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
+brimal=$(realpath "$1")
+mkdir -p "$2"
+out=$(realpath "$2")
+on_own_x "$brimal" "$out"
 
 work=$(mktemp -d)
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/Kelvox" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+own_session "$work"
+mkdir -p "$XDG_CONFIG_HOME/Kelvox"
 cat > "$XDG_CONFIG_HOME/Kelvox/Brimal.conf" <<'CONF'
 [Ratio]
 Enabeled=1

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "app/CentreCommand.h"
-#include "input/WindowRig.h"
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST_F(WindowMenuCommandTest, TheMenuHoldsASeparatorThenTheCentringCommand) {
 }
 
 TEST_F(WindowMenuCommandTest, CentresTheWindowEachTimeUnlessAGameIsInActivePlay) {
-    OpenWindow();
+    Open();
     const struct {
         const char* state;
         std::function<void()> enter;
@@ -73,7 +73,7 @@ TEST_F(WindowMenuCommandTest, CentresTheWindowEachTimeUnlessAGameIsInActivePlay)
 }
 
 TEST_F(WindowMenuCommandTest, OtherCommandIdsDoNothing) {
-    OpenWindow();
+    Open();
     for (int id : {10, 12, 0, -11}) {
         SCOPED_TRACE(id);
         MoveAway();
@@ -83,7 +83,7 @@ TEST_F(WindowMenuCommandTest, OtherCommandIdsDoNothing) {
 }
 
 TEST_F(WindowMenuCommandTest, AMinimisedWindowIsRestoredAndCentred) {
-    OpenWindow();
+    Open();
     MoveAway();
     window->showMinimized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }, 2000));

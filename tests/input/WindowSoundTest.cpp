@@ -1,14 +1,16 @@
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <chrono>
 
+#include "audio/AudioTestSupport.h"
 #include "components/SoundPlayer.h"
-#include "components/SoundPlayerBeeps.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
-#include "input/WindowRig.h"
 #include "resources/Resources.h"
 #include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 using namespace std::chrono;
 
@@ -16,21 +18,43 @@ namespace {
 
 // A WAVE file of a plain tone of the given length.
 QByteArray Tone(int lengthMs) {
-    constexpr int rate = 11025;
-    std::vector<std::uint8_t> samples(static_cast<std::size_t>(rate) * lengthMs / 1000);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = (i / 20) % 2 ? 160 : 96;
-    return MonoWave8(samples, rate);
+    return ToneWave(11025, lengthMs);
+}
+
+// The length of a RIFF WAVE image's sound in milliseconds.
+int WaveLengthMs(const QByteArray& wave) {
+    // The byte rate stands at offset 28 of the format block; the data chunk
+    // follows it.
+    const auto* bytes = reinterpret_cast<const uchar*>(wave.constData());
+    const quint32 byteRate = qFromLittleEndian<quint32>(bytes + 28);
+    const qsizetype data = wave.indexOf("data");
+    if (byteRate == 0 || data < 0) return 0;
+    const quint32 size = qFromLittleEndian<quint32>(bytes + data + 4);
+    return static_cast<int>(static_cast<quint64>(size) * 1000 / byteRate);
+}
+
+// Writes `content` to a file of the test program's scratch folder; returns its path.
+QString WriteScratchFile(const QString& name, const QByteArray& content) {
+    static QTemporaryDir scratch;
+    QFile file(scratch.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    file.write(content);
+    return file.fileName();
 }
 
 // The sounds of landings, through the window's host and sound player, with
 // SDL's dummy audio driver (which plays in real time). No wait after a row,
-// so that the sounds alone make the landing last.
+// so that the sounds alone make the landing last. The message beeps go
+// through the window's own player too.
 class WindowSoundTest : public WindowTest {
 protected:
-    void Open(StoredSettings stored) {
+    void SetUp() override {
+        WindowTest::SetUp();
+        services.Desktop.MessageBeep = {};
+    }
+    void OpenAndStart(StoredSettings stored) {
         stored.push_back({"Setup/WTime", "0"});
-        OpenWindow(stored);
+        Open(stored);
         StartGame();
     }
 
@@ -67,7 +91,7 @@ TEST_F(WindowSoundTest, ARowSoundKeepsTheLandingWaitingForTheWholeClip) {
     } cases[] = {{1, 1}, {4, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows");
-        Open({});
+        OpenAndStart({});
         ASSERT_TRUE(Player().HasDevice());
         PrepareLanding(c.rows);
         const int clipMs = WaveLengthMs(Resources::SoundClip(c.slot));
@@ -81,7 +105,7 @@ TEST_F(WindowSoundTest, ARowSoundKeepsTheLandingWaitingForTheWholeClip) {
 }
 
 TEST_F(WindowSoundTest, TheLandingSoundPlaysOnWhileTheGameGoesOn) {
-    Open({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))}});
+    OpenAndStart({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))}});
     PrepareLanding(0);
     Land();
     // The landing has returned while its three-second sound still plays.
@@ -90,8 +114,8 @@ TEST_F(WindowSoundTest, TheLandingSoundPlaysOnWhileTheGameGoesOn) {
 }
 
 TEST_F(WindowSoundTest, TheRowSoundCutsTheLandingSoundShort) {
-    Open({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))},
-          {"Sound/1-3", WriteScratchFile("short-clear.wav", Tone(200))}});
+    OpenAndStart({{"Sound/GND", WriteScratchFile("long-landing.wav", Tone(3000))},
+                  {"Sound/1-3", WriteScratchFile("short-clear.wav", Tone(200))}});
     PrepareLanding(1);
     Land();
     // Had the landing sound gone on beside the row sound, it would still be
@@ -111,7 +135,7 @@ TEST_F(WindowSoundTest, AFileThatCannotBePlayedGivesTheDefaultBeep) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Open({{"Sound/GND", c.file}});
+        OpenAndStart({{"Sound/GND", c.file}});
         if (c.removeOnceStarted) {
             ASSERT_TRUE(QFile::remove(c.file));
         }
@@ -133,8 +157,8 @@ TEST_F(WindowSoundTest, GameOverAndAboutBeepThroughThePlayerOnlyWithSoundsOn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "sounds on: " << c.sound);
-        ModalCloser closer;
-        Open({{"Sound/Enabeled", c.sound}});
+        DialogCatcher closer;
+        OpenAndStart({{"Sound/Enabeled", c.sound}});
         // A row completed, then the next piece finds its entry cell taken
         // (by a block that has sunk with the row's removal).
         PrepareLanding(1);
@@ -143,10 +167,10 @@ TEST_F(WindowSoundTest, GameOverAndAboutBeepThroughThePlayerOnlyWithSoundsOn) {
         EXPECT_EQ(Player().LastStarted(), c.gameOver);
         // The message, then the high-score name entry for the row's point,
         // closed without a name.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 2; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Count() == 2; }, 5000));
 
         window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Closed() == 3; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closer.Count() == 3; }, 5000));
         EXPECT_EQ(Player().LastStarted(), c.about);
         window.reset();
     }

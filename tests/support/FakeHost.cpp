@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "engine/BoardGeometry.h"
 #include "support/TextWell.h"
 
 std::string FakeHost::Screen() const {
@@ -108,8 +109,10 @@ void FakeHost::ShowMessage(const std::string& text) {
     Log.push_back("message " + text);
 }
 
-void FakeHost::MovePointer(int clientX, int clientY) {
-    Log.push_back("pointer " + std::to_string(clientX) + "," + std::to_string(clientY));
+void FakeHost::MovePointerBesideWell(int wellWidth) {
+    // Logged as the client point the window moves the pointer to.
+    Log.push_back("pointer " + std::to_string(BoardGeometry::PointerX(wellWidth)) + "," +
+                  std::to_string(BoardGeometry::PointerY));
 }
 
 std::uint32_t FakeHost::MillisecondsSinceMidnightUtc() {

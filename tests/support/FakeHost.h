@@ -91,6 +91,6 @@ public:
     void PlayFile(const std::string& path, bool waitForEnd) override;
     void Beep(BeepKind kind) override;
     void ShowMessage(const std::string& text) override;
-    void MovePointer(int clientX, int clientY) override;
+    void MovePointerBesideWell(int wellWidth) override;
     std::uint32_t MillisecondsSinceMidnightUtc() override;
 };

@@ -1,5 +1,25 @@
 # Helpers for the test scripts that drive the program from outside; source it.
 
+# on_own_x "$@": without an X server (DISPLAY unset) runs the calling script
+# again, with the same arguments, under an X server of its own (own_x.sh) and
+# ends with its status; with one, returns at once. Call it before anything
+# that needs the server, and with paths already made absolute.
+on_own_x() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    exec "$(dirname "${BASH_SOURCE[0]}")/own_x.sh" bash "$0" "$@"
+}
+
+# own_session DIR: the program runs in a session of its own under DIR: empty
+# configuration and data folders DIR/config and DIR/data (so the user's store
+# and high-score table stay untouched), a private runtime folder DIR/runtime,
+# SDL's dummy audio driver and Qt on X.
+own_session() {
+    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime
+    export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
 # fail MESSAGE...: reports a failed check and ends the script.
 fail() {
     echo "FAIL: $*" >&2

@@ -1,23 +1,25 @@
-#include "WindowFixture.h"
-#include "support/FindControl.h"
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
+#include <map>
 
 #include "app/BoardWidgets.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
+#include "resources/Resources.h"
+#include "support/FindControl.h"
 
 namespace {
 
-// The test program's application and its configuration folder. The folder is
-// looked up once per process, so it is set before anything reads it.
+// The test program's application, with its configuration and runtime folders
+// and its audio driver chosen before anything reads them.
 class WindowTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -27,11 +29,12 @@ public:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_->path()));
         QFile::setPermissions(runtime_->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("SDL_AUDIODRIVER", "dummy");
+        if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
         static int argc = 1;
-        static char name[] = "app_window_tests";
+        static char name[] = "brimal_window_tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
+        Resources::Init();
     }
     void TearDown() override {
         app_.reset();
@@ -49,33 +52,6 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new WindowTe
 
 } // namespace
 
-DialogCatcher::DialogCatcher(std::function<void(QDialog&)> onDialog)
-    : onDialog_(std::move(onDialog)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-    timer_.start(5);
-}
-
-void DialogCatcher::Poll() {
-    if (busy_) return;
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    busy_ = true;
-    ++count_;
-    if (onDialog_) onDialog_(*dialog);
-    if (dialog->isVisible()) dialog->reject();
-    busy_ = false;
-}
-
-void WindowTest::SetUp() {
-    QFile::remove(StorePath());
-}
-
-void WindowTest::TearDown() {
-    window.reset();
-    QCoreApplication::processEvents();
-    QFile::remove(StorePath());
-}
-
 QString WindowTest::StorePath() {
     return QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Kelvox/Brimal.conf");
 }
@@ -87,36 +63,71 @@ void WindowTest::WriteStore(const QByteArray& text) {
     file.write(text);
 }
 
+void WindowTest::WriteStore(const StoredSettings& stored) {
+    std::map<QString, QString> sections;
+    for (const auto& [key, value] : stored) {
+        const qsizetype slash = key.indexOf('/');
+        sections[key.left(slash)] += key.mid(slash + 1) + "=" + value + "\n";
+    }
+    QString text;
+    for (const auto& [section, lines] : sections)
+        text += "[" + section + "]\n" + lines + "\n";
+    WriteStore(text.toUtf8());
+}
+
 QString WindowTest::StoredValue(const QString& key) {
     // A reader of its own: the window's store may still hold values in memory.
     QSettings stored(StorePath(), QSettings::IniFormat);
     return stored.value(key).toString();
 }
 
-void WindowTest::Open() {
-    AppServices services;
-    services.Desktop.MessageBeep = [this](unsigned type) { beeps.push_back(type); };
+void WindowTest::SetUp() {
+    QFile::remove(StorePath());
+    services.Desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
     services.Desktop.ShellOpen = [this](const QString& path) { opened.push_back(path); };
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+    QCoreApplication::processEvents();
+    QFile::remove(StorePath());
+    QDir(StorePath()).removeRecursively(); // a folder a test put in the file's place
+}
+
+void WindowTest::Open(const StoredSettings& stored) {
+    if (!stored.empty()) WriteStore(stored);
     window = std::make_unique<TBrimalM>(services);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     Sync();
 }
 
-void WindowTest::Sync() {
+void WindowTest::WaitForEngine() {
+    // Operations run in the order they were posted: this one runs after
+    // whatever a key or command has posted.
     window->Session().RunOnEngine([](Engine&) {});
+}
+
+void WindowTest::Sync() {
+    WaitForEngine();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
 
-int WindowTest::PieceRow() {
-    return Read<int>([](Engine& game) { return game.PieceY; });
+PieceState WindowTest::Piece() {
+    PieceState piece;
+    window->Session().RunOnEngine([&](Engine& game) {
+        piece = {game.PieceX, game.PieceY, game.PieceShape, game.CounterText(Counter::Kazu),
+                 game.NextShape};
+    });
+    return piece;
 }
 
 void WindowTest::StartGame() {
     window->GameGameClick();
     Sync();
     ASSERT_EQ(Title(), PlayingTitle);
+    ASSERT_TRUE(window->Session().InActivePlay());
 }
 
 void WindowTest::PauseGame() {
@@ -136,6 +147,45 @@ void WindowTest::DropUntilGameOver() {
         });
     }
     ASSERT_TRUE(over);
+}
+
+void WindowTest::PlacePiece(int shape, int x, int y) {
+    window->Session().RunOnEngine([=](Engine& game) {
+        game.PieceShape = shape;
+        game.PieceX = x;
+        game.PieceY = y;
+        game.FormPaint();
+        game.DoAction(kaDropFast);
+    });
+}
+
+void WindowTest::FillCells(const std::vector<std::pair<int, int>>& cells) {
+    window->Session().RunOnEngine([&](Engine& game) {
+        for (const auto& [x, y] : cells)
+            game.TheWell.SetCell(x, y, 1);
+        game.FormPaint();
+    });
+}
+
+void WindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+    WaitForEngine();
+}
+
+void WindowTest::PlayBrieflyAndClose() {
+    StartGame();
+    const PieceState entered = Piece();
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Piece().X, entered.X - 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Piece().Y >= entered.Y + 2; }, 5000));
+    window->GameStopClick();
+    WaitForEngine();
+    EXPECT_FALSE(window->Session().InActivePlay());
+    QElapsedTimer closing;
+    closing.start();
+    window->close();
+    window.reset();
+    EXPECT_LT(closing.elapsed(), 2000);
 }
 
 QRgb WindowTest::ShownCell(int x, int y) const {

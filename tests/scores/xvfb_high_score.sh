@@ -14,10 +14,9 @@
 # Usage: xvfb_high_score.sh path/to/Brimal
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+on_own_x "$program"
 
 work=$(mktemp -d)
 shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
@@ -37,15 +36,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb USER=tester USERNAME=tester LOGNAME=tester
-mkdir -p "$XDG_CONFIG_HOME/Kelvox" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+own_session "$work"
+export USER=tester USERNAME=tester LOGNAME=tester
+mkdir -p "$XDG_CONFIG_HOME/Kelvox"
 printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n[Ratio]\nEnabeled=1\nBlock1=100
 Block2=0\nBlock3=0\nBlock4=0\nBlock5=0\nBlock6=0\nBlock7=0\n' >"$XDG_CONFIG_HOME/Kelvox/Brimal.conf"
 scores=$XDG_DATA_HOME/Kelvox/Brimal/HighScores.txt
-
-source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 
 title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
 keys() { xdotool key --window "$wid" --delay 30 "$@"; }

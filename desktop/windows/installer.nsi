@@ -25,6 +25,7 @@ VIAddVersionKey /LANG=1041 "CompanyName" "Kelvox"
 VIAddVersionKey /LANG=1041 "FileDescription" "Brimal セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (C) Kelvox"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 void DesktopServices::OpenWithDesktop(const QString& absolutePath) {

@@ -6,6 +6,7 @@
 #include "components/MMTimerService.h"
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <mmsystem.h>
 
 #include <condition_variable>
@@ -24,8 +25,8 @@ struct EventThread::Shared {
     std::condition_variable idle;
     // Everything below is guarded by lock.
     bool quit = false;
-    std::uint32_t id = 0;     // the event that is set, 0 for none
-    bool scheduled = false;   // whether winmm holds the event (not after Stop)
+    std::uint32_t id = 0;   // the event that is set, 0 for none
+    bool scheduled = false; // whether winmm holds the event (not after Stop)
     TimeCallback callback = nullptr;
     std::uintptr_t user = 0;
     int callbacksUnderWay = 0;
@@ -38,7 +39,7 @@ namespace {
 // nothing and does no harm.
 std::mutex ownersLock;
 std::unordered_map<std::uintptr_t, std::weak_ptr<EventThread::Shared>> owners; // by ownersLock
-std::uintptr_t nextOwner = 1;                                                 // by ownersLock
+std::uintptr_t nextOwner = 1;                                                  // by ownersLock
 
 // The owner whose callback runs on this thread, if any: Stop cannot wait for
 // that callback from inside it.

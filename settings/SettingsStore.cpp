@@ -9,7 +9,6 @@
 #include <QStorageInfo>
 #include <QVariant>
 
-
 #include <limits>
 #include <optional>
 
@@ -107,7 +106,8 @@ SettingsStore::~SettingsStore() {
 }
 
 std::unique_ptr<QSettings> SettingsStore::Open() const {
-    if (!MayOpen(iniFilePath_.isEmpty() ? StoreFiles::NativeStoreFile() : iniFilePath_)) return nullptr;
+    if (!MayOpen(iniFilePath_.isEmpty() ? StoreFiles::NativeStoreFile() : iniFilePath_))
+        return nullptr;
     if (iniFilePath_.isEmpty()) {
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Kelvox",
                                            "Brimal");

@@ -25,8 +25,8 @@ struct RawValue {
 
 std::optional<RawValue> ReadRaw(const std::wstring& section, const std::wstring& name) {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, (StoreKey + L"\\" + section).c_str(), 0, KEY_READ,
-                      &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, (StoreKey + L"\\" + section).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     RawValue value;
     wchar_t data[256] = {};
@@ -42,8 +42,8 @@ std::optional<RawValue> ReadRaw(const std::wstring& section, const std::wstring&
 void WriteRaw(const std::wstring& section, const std::wstring& name, DWORD type, const void* data,
               DWORD size) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (StoreKey + L"\\" + section).c_str(), 0,
-                              nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (StoreKey + L"\\" + section).c_str(), 0, nullptr,
+                              0, KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
               ERROR_SUCCESS);
@@ -107,11 +107,8 @@ TEST_F(RegistryStore, EveryValueOfTheRecordIsWrittenAsTextUnderItsSectionsSubkey
         const wchar_t* name;
         const wchar_t* text;
     } expected[] = {
-        {L"Setup", L"Top", L"-40"},
-        {L"Setup", L"Left", L"300"},
-        {L"Setup", L"SizeX", L"12"},
-        {L"Game", L"Next", L"0"},
-        {L"Game", L"Color", L"1"},
+        {L"Setup", L"Top", L"-40"}, {L"Setup", L"Left", L"300"}, {L"Setup", L"SizeX", L"12"},
+        {L"Game", L"Next", L"0"},   {L"Game", L"Color", L"1"},
     };
     for (const auto& e : expected) {
         const std::optional<RawValue> raw = ReadRaw(e.section, e.name);

@@ -2,9 +2,10 @@
 # The Windows installer and the installed program under Wine, on an X server:
 # installs silently into a fresh Wine prefix, starts the program from its
 # Start-menu folder's target, plays a short game on a small stored well to its
-# end, confirms the settings dialog, quits, and uninstalls silently. Checks the
-# installed files and entries, the title at each step, that every value in the
-# settings key is text (REG_SZ), that quitting stored the position, and that
+# end, confirms the settings dialog, quits, ends the Windows session over a
+# second run, and uninstalls silently. Checks the installed files and entries,
+# the title at each step, that every value in the settings key is text
+# (REG_SZ), that quitting and the session's end stored the position, and that
 # the uninstaller removed the program and its shortcut and kept the settings.
 # Screenshots go to $BRIMAL_SCREENSHOTS when set.
 #
@@ -99,6 +100,20 @@ grep -q "Top    REG_SZ    -\?[0-9]" <<<"$record" && grep -q "Left    REG_SZ    -
     fail "quitting did not store the position"
 grep -q "SizeX    REG_SZ    6" <<<"$record" || fail "the settings dialog did not keep the stored width"
 
+# The end of the Windows session closes the window as the quit command does,
+# which stores the position again.
+wine reg delete "$settings_key\\Setup" /v Top /f >/dev/null
+wine reg delete "$settings_key\\Setup" /v Left /f >/dev/null
+(cd "$installed" && exec wine Brimal.exe) >>"$work/stdout" 2>>"$work/stderr" &
+pid=$!
+main_window >/dev/null || fail "no window after a restart"
+wineboot --end-session
+wait_until 20 bash -c "! xdotool search --onlyvisible --name '^Brimal  \$'" ||
+    fail "the end of the session did not close the window"
+{ wait "$pid"; } 2>/dev/null || true
+wine reg query "$settings_key\\Setup" /v Top >/dev/null 2>&1 ||
+    fail "the end of the session did not store the position"
+
 wine "$installed/Uninstall.exe" /S
 wineserver -w
 sleep 1
@@ -108,4 +123,4 @@ wineserver -w
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left its entry"
 wine reg query "$settings_key\\Setup" >/dev/null 2>&1 || fail "the uninstaller removed the settings"
 passed=1
-echo "installed, played, configured, quit and uninstalled under Wine"
+echo "installed, played, configured, quit, ended the session and uninstalled under Wine"

@@ -15,20 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
 on_own_x "$program"
 
-work=$(mktemp -d)
-shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
-mkdir -p "$shots"
-pid=""
-passed=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
-        rm -rf "$work"
-    else
-        echo "screenshots and the program's stderr kept in $work" >&2
-    fi
-}
-trap cleanup EXIT
+scratch_folder
 
 own_session "$work"
 mkdir -p "$XDG_CONFIG_HOME/Kelvox"

@@ -18,23 +18,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
 on_own_x "$program"
 
-work=$(mktemp -d)
-shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
-mkdir -p "$shots"
-pid=""
-passed=""
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
-    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
-        rm -rf "$work"
-    else
-        echo "screenshots and the program's stderr kept in $work" >&2
-    fi
-}
-trap cleanup EXIT
+scratch_folder
 
 own_session "$work"
 export USER=tester USERNAME=tester LOGNAME=tester

@@ -20,6 +20,31 @@ own_session() {
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 
+# scratch_folder: makes the script's work folder $work and the folder $shots
+# for its screenshots ($BRIMAL_SCREENSHOTS when set, else inside $work). On
+# exit the program $pid, if any, is ended, and $work is removed unless the run
+# failed ($passed empty) with the screenshots in it: then it is kept and named.
+scratch_folder() {
+    work=$(mktemp -d)
+    shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
+    mkdir -p "$shots"
+    pid=""
+    passed=""
+    trap end_scratch EXIT
+}
+
+end_scratch() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
+        rm -rf "$work"
+    else
+        echo "screenshots and the program's stderr kept in $work" >&2
+    fi
+}
+
 # fail MESSAGE...: reports a failed check and ends the script.
 fail() {
     echo "FAIL: $*" >&2

@@ -179,18 +179,19 @@ void TBrimalM::ShowCounter(Counter which, const QString& text) {
     if (!Closed()) Panel1->ShowCounter(which, text);
 }
 
-void TBrimalM::ShowCaption(const QString& caption) {
+void TBrimalM::ShowCaption(GameState state, const QString& caption) {
     if (Closed()) return;
-    PreviousTitle = windowTitle();
+    PreviousState = ShownState;
+    ShownState = state;
     setWindowTitle(caption);
 }
 
 void TBrimalM::ShowGameOver(const QString& text) {
     if (Closed()) return;
-    // The game as the counters show it; it was played if the title was the
-    // playing title before the game over made it idle (a game that ends in
-    // its opening drop never was, and its score is the drop's).
-    const bool played = PreviousTitle == Resources::Text(StringTable::IdleTitle) + "-Play-";
+    // The game as the counters show it; it was played if it was in play
+    // before the game over made it idle (a game that ends in its opening drop
+    // never was, and its score is the drop's).
+    const bool played = PreviousState == GameState::Playing;
     const FinishedGame game{Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
                             Panel1->Count(Counter::Line4), QDateTime::currentDateTime()};
     CenteredMessageDlg(this, text, mtCustom, mbOK, 0);

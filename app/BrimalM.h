@@ -74,7 +74,7 @@ private:
     void RepaintWell() override;
     void RepaintPreview() override;
     void ShowCounter(Counter which, const QString& text) override;
-    void ShowCaption(const QString& caption) override;
+    void ShowCaption(GameState state, const QString& caption) override;
     void ShowGameOver(const QString& text) override;
     void MovePointerTo(int clientX, int clientY) override;
 
@@ -102,7 +102,8 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
-    // The title before the one shown now: at a game over, whether the game
-    // was played or ended in its opening drop.
-    QString PreviousTitle;
+    // The game's state before the one shown now: at a game over, whether the
+    // game was played or ended in its opening drop.
+    GameState PreviousState = GameState::Idle;
+    GameState ShownState = GameState::Idle;
 };

@@ -71,8 +71,8 @@ void WindowHost::PublishActivePlay() {
 void WindowHost::SetCaption(GameState state, const std::string& caption) {
     state_ = state;
     PublishActivePlay();
-    Post([caption = QString::fromStdString(caption)](BoardWindow& board) {
-        board.ShowCaption(caption);
+    Post([state, caption = QString::fromStdString(caption)](BoardWindow& board) {
+        board.ShowCaption(state, caption);
     });
 }
 

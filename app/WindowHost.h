@@ -25,7 +25,7 @@ public:
     virtual void RepaintWell() = 0;
     virtual void RepaintPreview() = 0;
     virtual void ShowCounter(Counter which, const QString& text) = 0;
-    virtual void ShowCaption(const QString& caption) = 0;
+    virtual void ShowCaption(GameState state, const QString& caption) = 0;
     virtual void ShowGameOver(const QString& text) = 0;
     virtual void MovePointerTo(int clientX, int clientY) = 0;
 };

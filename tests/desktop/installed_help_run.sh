@@ -59,10 +59,7 @@ opened=$(cat "$work/opened")
     fail "F1 opened \"$opened\", not the installed $help"
 
 # The menu 設定等 (Alt+S), item バージョン情報 (A).
-xdotool windowfocus --sync "$wid"
-xdotool key alt+s
-sleep 0.5
-xdotool key a
+choose_menu "$wid" s a
 wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no about message titled Brimal"
 message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
 # xdotool's search ignores case; the title itself must be "Brimal".

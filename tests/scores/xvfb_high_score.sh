@@ -43,10 +43,7 @@ start() {
 # Opens 設定等 → ハイスコア, keeps a screenshot of the table as $1.png and
 # closes it with Enter.
 open_table() {
-    xdotool windowfocus --sync "$wid"
-    xdotool key alt+s
-    sleep 0.4
-    xdotool key r
+    choose_menu "$wid" s r
     wait_until 10 scores_window || fail "the menu did not open the table"
     local table
     table=$(scores_window)

@@ -80,13 +80,19 @@ close_message() {
         fail "the $2 did not close"
 }
 
+# choose_menu WID MENU ITEM: chooses a command of the window WID by its
+# menu's and its item's access keys (g or s, then the item's letter).
+choose_menu() {
+    xdotool windowfocus --sync "$1"
+    xdotool key "alt+$2"
+    sleep 0.5
+    xdotool key "$3"
+}
+
 # quit_by_menu WID PID: quits through the game menu (Alt+G opens it, X is the
 # quit command) and checks that the program PID ends cleanly.
 quit_by_menu() {
-    xdotool windowfocus --sync "$1"
-    xdotool key alt+g
-    sleep 0.5
-    xdotool key x
+    choose_menu "$1" g x
     wait_until 10 bash -c "! kill -0 $2" || fail "the quit command did not end the program"
     wait "$2" || fail "the program ended with status $?"
 }

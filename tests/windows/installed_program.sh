@@ -76,10 +76,7 @@ import -window root "$shots/wine-3-gameover.png"
 close_message "$message" "game-over message"
 
 # The settings dialog (設定等, 設定) confirmed with Enter writes the record.
-xdotool windowfocus --sync "$wid"
-xdotool key alt+s
-sleep 0.5
-xdotool key s
+choose_menu "$wid" s s
 wait_until 10 xdotool search --onlyvisible --name '各種設定' || fail "no settings dialog"
 dialog=$(xdotool search --onlyvisible --name '各種設定' | head -1)
 sleep 0.5

@@ -1,6 +1,7 @@
 #include "components/SoundPlayer.h"
 
 #include "components/SdlSession.h"
+#include "components/SystemBeep.h"
 #include "components/WaveCheck.h"
 
 #include <SDL.h>
@@ -124,6 +125,7 @@ void SoundPlayer::Beep(BeepKind kind) {
     std::unique_lock lock(mutex_);
     if (!ReadyToPlay(lock)) return;
     StopCurrent();
+    if (SystemMessageBeep(kind)) return;
     const int index = BeepIndex(kind);
     Start(beeps_[index], BeepSources[index], false, lock);
 }

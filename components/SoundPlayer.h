@@ -53,7 +53,8 @@ public:
     // A sound file, loaded by name each time, so that a file replaced or removed
     // since the last time is noticed.
     void PlayFile(const std::string& path, bool waitForEnd);
-    // A message sound; the caller goes on at once.
+    // A message sound; the caller goes on at once. Where the desktop has an
+    // audible message sound of its own (Windows), that one sounds instead.
     void Beep(BeepKind kind);
 
     // Stops the sound, frees every clip and the audio device. Later calls do

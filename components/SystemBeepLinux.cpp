@@ -1,0 +1,5 @@
+#include "components/SystemBeep.h"
+
+bool SystemMessageBeep(BeepKind) {
+    return false;
+}

@@ -5,8 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "support/DescribeSettings.h"
 #include "support/DialogCatcher.h"
-
-#include "components/QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QImage>
 #include <QPointer>
@@ -51,7 +50,3 @@ public:
 private:
     QTemporaryDir dir_;
 };
-
-inline void PrintTo(const QSize& size, std::ostream* os) {
-    *os << size.width() << 'x' << size.height();
-}

@@ -16,22 +16,12 @@ program=$(realpath "$1")
 on_own_x "$program"
 
 scratch_folder
-
 own_session "$work"
-mkdir -p "$XDG_CONFIG_HOME/Kelvox"
-store=$XDG_CONFIG_HOME/Kelvox/Brimal.conf
-printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n' >"$store"
-
-title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
+store_settings '[Setup]' SizeX=6 SizeY=17 '[Sound]' Enabeled=0
 shoot() { import -window root "$shots/$1.png"; }
 
 cd "$(dirname "$program")"
-"$program" 2>"$work/stderr" &
-pid=$!
-
-wid=$(main_window) || fail "no main window"
-xdotool windowfocus --sync "$wid"
-sleep 0.5
+start_program "$program"
 shoot 1-idle
 
 xdotool key g
@@ -56,7 +46,6 @@ shoot 4-gameover
 close_message "$message" "message"
 
 quit_by_menu "$wid" "$pid"
-pid=""
 grep -q '^Top=' "$store" && grep -q '^Left=' "$store" || fail "the window position was not saved"
 passed=1
 if [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then echo "screenshots in $shots"; fi

@@ -1,6 +1,6 @@
 #include "components/KePanel.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

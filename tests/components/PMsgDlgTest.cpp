@@ -1,6 +1,6 @@
 #include "components/PMsgDlg.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QApplication>
 #include <QDialog>

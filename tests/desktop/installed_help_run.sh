@@ -14,19 +14,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 build=$(realpath "$1")
 on_own_x "$build"
 
-work=$(mktemp -d)
-pid=""
-passed=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    if [ -n "$passed" ]; then
-        rm -rf "$work"
-    else
-        echo "the program's stderr and the opener's record kept in $work" >&2
-    fi
-}
-trap cleanup EXIT
-
+scratch_folder
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 own_session "$work"
@@ -43,12 +31,7 @@ unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION \
     GNOME_DESKTOP_SESSION_ID WAYLAND_DISPLAY
 
 cd "$work/empty"
-"$prefix/bin/brimal" 2>"$work/stderr" &
-pid=$!
-
-wid=$(main_window) || fail "no main window"
-xdotool windowfocus --sync "$wid"
-sleep 0.3
+start_program "$prefix/bin/brimal"
 
 xdotool key F1
 wait_until 10 test -s "$work/opened" || fail "F1 opened nothing"
@@ -68,6 +51,5 @@ title=$(xdotool getwindowname "$message")
 close_message "$message" "about message"
 
 quit_by_menu "$wid" "$pid"
-pid=""
 passed=1
 echo "F1 opened $opened"

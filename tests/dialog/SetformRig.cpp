@@ -2,16 +2,13 @@
 
 #include "settings/SettingsIO.h"
 
-#include <QFile>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
-    store = std::make_unique<SettingsStore>(dir_.filePath("Brimal.conf"));
+    store = std::make_unique<SettingsStore>(folder_.Path());
     SaveSettings(*store, settings);
     DesktopServices desktop;
     desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
@@ -28,24 +25,6 @@ SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
 
 SetformRig::~SetformRig() {
     delete form.data();
-}
-
-QByteArray SetformRig::StoreText() const {
-    QFile file(dir_.filePath("Brimal.conf"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-std::string SetformRig::StoreEntries() const {
-    std::string entries;
-    QByteArray section;
-    for (const QByteArray& rawLine : StoreText().split('\n')) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.startsWith('['))
-            section = line.mid(1, line.size() - 2);
-        else if (!line.isEmpty())
-            entries += (section + '/' + line + '\n').toStdString();
-    }
-    return entries;
 }
 
 bool SetformRig::Freed() {

@@ -5,14 +5,13 @@
 #include "settings/SettingsStore.h"
 #include "support/DescribeSettings.h"
 #include "support/DialogCatcher.h"
-
-#include "components/QtPrinters.h"
+#include "support/QtPrinters.h"
+#include "support/StoreFolder.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QSize>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -35,10 +34,10 @@ public:
     // The answer of the dialog's sound-file chooser; none is a cancel.
     std::function<QString(QWidget* owner)> chooseSoundFile;
 
-    QByteArray StoreText() const;
+    QByteArray StoreText() const { return folder_.ReadText(); }
     // The store as "Section/ident=value" lines in file order.
-    std::string StoreEntries() const;
-    QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    std::string StoreEntries() const { return folder_.Entries(); }
+    QString FilePath(const QString& name) const { return folder_.FilePath(name); }
 
     template <class Widget> Widget* Find(const char* name) const {
         return form ? form->findChild<Widget*>(name) : nullptr;
@@ -49,9 +48,5 @@ public:
     QImage Grab(QWidget* widget) const;
 
 private:
-    QTemporaryDir dir_;
+    StoreFolder folder_;
 };
-
-inline void PrintTo(const QSize& size, std::ostream* os) {
-    *os << size.width() << 'x' << size.height();
-}

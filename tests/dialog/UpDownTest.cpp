@@ -1,6 +1,6 @@
 #include "settings/UpDown.h"
 
-#include "components/QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QLineEdit>
 #include <QTest>

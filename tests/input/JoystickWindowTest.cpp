@@ -8,16 +8,18 @@
 namespace {
 
 // Joystick 1 is a virtual one, attached before the window is created so that
-// the window captures it.
+// the window captures it (unless a test plugs its pads in later).
 class JoystickWindowTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        stick = std::make_unique<VirtualJoystick>();
-        ASSERT_TRUE(stick->Attached());
-        stick->Set(0, 0, false, false);
+        if (padAtOpen) {
+            stick = std::make_unique<VirtualJoystick>();
+            ASSERT_TRUE(stick->Attached());
+            stick->Set(0, 0, false, false);
+        }
         Open();
         StartGame();
     }
@@ -27,6 +29,7 @@ protected:
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 
+    bool padAtOpen = true;
     std::unique_ptr<VirtualJoystick> stick;
 };
 
@@ -50,8 +53,7 @@ TEST_F(JoystickWindowTest, TheStickMovesThePieceSideways) {
 
 TEST_F(JoystickWindowTest, NothingActsWhileTheGameIsPaused) {
     PlacePiece(17, 3, 10);
-    window->GamePauseClick();
-    WaitForEngine();
+    PauseGame();
     const PieceState before = Piece();
     stick->Set(-32768, 32767, true, false);
     QTest::qWait(200);
@@ -62,23 +64,13 @@ TEST_F(JoystickWindowTest, NothingActsWhileTheGameIsPaused) {
 }
 
 // No pad when the window opens; pads are plugged in and pulled out mid-game.
-class JoystickHotPlugWindowTest : public WindowTest {
+class JoystickHotPlugWindowTest : public JoystickWindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        Open();
-        StartGame();
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-    }
+    JoystickHotPlugWindowTest() { padAtOpen = false; }
 
     // Plugs in a pad with its stick pushed to one side; how long it took the
     // piece to move that way, or -1 when it did not within two seconds.
-    qint64 PlugInPushing(std::unique_ptr<VirtualJoystick>& stick, Sint16 x) {
+    qint64 PlugInPushing(Sint16 x) {
         const int from = Piece().X;
         QElapsedTimer clock;
         clock.start();
@@ -92,9 +84,8 @@ protected:
 };
 
 TEST_F(JoystickHotPlugWindowTest, APadPluggedInPlaysAndOnePulledOutLeavesTheKeys) {
-    std::unique_ptr<VirtualJoystick> stick;
     PlacePiece(17, 3, 10);
-    const qint64 takenUp = PlugInPushing(stick, 32767);
+    const qint64 takenUp = PlugInPushing(32767);
     EXPECT_GE(takenUp, 0);
     EXPECT_LT(takenUp, 1000);
 
@@ -108,7 +99,7 @@ TEST_F(JoystickHotPlugWindowTest, APadPluggedInPlaysAndOnePulledOutLeavesTheKeys
     EXPECT_EQ(Piece().X, 2);
 
     // Plugged back in, it plays again.
-    const qint64 againTakenUp = PlugInPushing(stick, -32768);
+    const qint64 againTakenUp = PlugInPushing(-32768);
     EXPECT_GE(againTakenUp, 0);
     EXPECT_LT(againTakenUp, 1000);
     stick->Set(0, 0, false, false);

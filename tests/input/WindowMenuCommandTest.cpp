@@ -50,12 +50,7 @@ TEST_F(WindowMenuCommandTest, CentresTheWindowEachTimeUnlessAGameIsInActivePlay)
         {"idle", [] {}, true},
         {"idle, used again", [] {}, true},
         {"in active play", [&] { StartGame(); }, false},
-        {"paused",
-         [&] {
-             window->GamePauseClick();
-             WaitForEngine();
-         },
-         true},
+        {"paused", [&] { PauseGame(); }, true},
         {"stopped",
          [&] {
              window->GameStopClick();

@@ -19,26 +19,14 @@ program=$(realpath "$1")
 on_own_x "$program"
 
 scratch_folder
-
 own_session "$work"
 export USER=tester USERNAME=tester LOGNAME=tester
-mkdir -p "$XDG_CONFIG_HOME/Kelvox"
-printf '[Setup]\nSizeX=6\nSizeY=17\n[Sound]\nEnabeled=0\n[Ratio]\nEnabeled=1\nBlock1=100
-Block2=0\nBlock3=0\nBlock4=0\nBlock5=0\nBlock6=0\nBlock7=0\n' >"$XDG_CONFIG_HOME/Kelvox/Brimal.conf"
+store_settings '[Setup]' SizeX=6 SizeY=17 '[Sound]' Enabeled=0 '[Ratio]' Enabeled=1 Block1=100 \
+    Block2=0 Block3=0 Block4=0 Block5=0 Block6=0 Block7=0
 scores=$XDG_DATA_HOME/Kelvox/Brimal/HighScores.txt
 
-title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
-keys() { xdotool key --window "$wid" --delay 30 "$@"; }
 scores_window() { xdotool search --onlyvisible --name '^ハイスコア$' | head -1; }
 no_scores_window() { ! xdotool search --onlyvisible --name '^ハイスコア$'; }
-
-start() {
-    "$program" 2>>"$work/stderr" &
-    pid=$!
-    wid=$(main_window "$pid") || fail "no main window"
-    xdotool windowfocus --sync "$wid"
-    sleep 0.3
-}
 
 # Opens 設定等 → ハイスコア, keeps a screenshot of the table as $1.png and
 # closes it with Enter.
@@ -100,7 +88,7 @@ same_size() { [ "$(identify -format '%wx%h' "$1")" = "$(identify -format '%wx%h'
 cd "$(dirname "$program")"
 
 # 1. No table yet: the menu shows an empty one and makes no file.
-start
+start_program "$program"
 open_table 1-empty-table
 [ ! -e "$XDG_DATA_HOME/Kelvox" ] || fail "looking at the table made a folder"
 
@@ -134,11 +122,10 @@ row=$(grep -P '^6x17 next:on fall:off ratio:100/0/0/0/0/0/0\t4\t' "$scores" || t
 xdotool key Return
 wait_until 10 no_scores_window || fail "Enter did not close the table"
 quit_by_menu "$wid" "$pid"
-pid=""
 
 # 4. After a restart: a game without points asks nothing; the menu shows the
 # row, which the empty table of step 1 did not (the columns keep their width).
-start
+start_program "$program"
 xdotool windowfocus --sync "$wid"
 xdotool key g
 wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the second game"
@@ -152,18 +139,16 @@ same_size "$shots/1-empty-table.png" "$shots/4-reopened-table.png" ||
 [ "$(differing_pixels "$shots/1-empty-table.png" "$shots/4-reopened-table.png")" -gt 100 ] ||
     fail "the reopened table looks empty"
 quit_by_menu "$wid" "$pid"
-pid=""
 
 # 5. A damaged file: moved aside as it is, and the table starts empty.
 printf 'no score file\n' >"$scores"
-start
+start_program "$program"
 open_table 5-after-damage
 [ "$(differing_pixels "$shots/1-empty-table.png" "$shots/5-after-damage.png")" = 0 ] ||
     fail "the table after a damaged file is not empty"
 aside=$(ls "$XDG_DATA_HOME/Kelvox/Brimal/"HighScores.damaged-*.txt)
 [ "$(cat "$aside")" = "no score file" ] || fail "the damaged file was not kept: $aside"
 quit_by_menu "$wid" "$pid"
-pid=""
 
 passed=1
 if [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then echo "screenshots in $shots"; fi

@@ -2,7 +2,7 @@
 
 #include "settings/SettingsStore.h"
 
-#include "StoreFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QFile>
 #include <QFileInfo>

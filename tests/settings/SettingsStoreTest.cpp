@@ -1,7 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "PipeUnblocker.h"
-#include "StoreFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>

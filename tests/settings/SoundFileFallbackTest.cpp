@@ -3,7 +3,7 @@
 #include "settings/SettingsIO.h"
 #include "settings/SettingsStore.h"
 
-#include "StoreFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -23,7 +23,7 @@ own_session() {
 # scratch_folder: makes the script's work folder $work and the folder $shots
 # for its screenshots ($BRIMAL_SCREENSHOTS when set, else inside $work). On
 # exit the program $pid, if any, is ended, and $work is removed unless the run
-# failed ($passed empty) with the screenshots in it: then it is kept and named.
+# failed ($passed empty): then it is kept and named.
 scratch_folder() {
     work=$(mktemp -d)
     shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
@@ -38,11 +38,29 @@ end_scratch() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     fi
-    if [ -n "$passed" ] || [ -n "${BRIMAL_SCREENSHOTS:-}" ]; then
+    if [ -n "$passed" ]; then
         rm -rf "$work"
     else
-        echo "screenshots and the program's stderr kept in $work" >&2
+        echo "the failed run's files (screenshots, the program's stderr) kept in $work" >&2
     fi
+}
+
+# store_settings LINE...: writes the lines as the program's store file $store
+# in the session's configuration folder.
+store_settings() {
+    store=$XDG_CONFIG_HOME/Kelvox/Brimal.conf
+    mkdir -p "$(dirname "$store")"
+    printf '%s\n' "$@" >"$store"
+}
+
+# start_program COMMAND...: starts the program as $pid, its stderr added to
+# $work/stderr, waits for its main window $wid and gives that the focus.
+start_program() {
+    "$@" 2>>"$work/stderr" &
+    pid=$!
+    wid=$(main_window "$pid") || fail "no main window"
+    xdotool windowfocus --sync "$wid"
+    sleep 0.5
 }
 
 # fail MESSAGE...: reports a failed check and ends the script.
@@ -71,6 +89,11 @@ main_window() {
     xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' | head -1
 }
 
+# title_is TITLE: whether the main window $wid shows TITLE; keys KEY...: types
+# the keys into it.
+title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
+keys() { xdotool key --window "$wid" --delay 30 "$@"; }
+
 # close_message WID WHAT: answers the message window WID with Enter and waits
 # until no message of the program is left.
 close_message() {
@@ -90,9 +113,10 @@ choose_menu() {
 }
 
 # quit_by_menu WID PID: quits through the game menu (Alt+G opens it, X is the
-# quit command) and checks that the program PID ends cleanly.
+# quit command), checks that the program PID ends cleanly and clears $pid.
 quit_by_menu() {
     choose_menu "$1" g x
     wait_until 10 bash -c "! kill -0 $2" || fail "the quit command did not end the program"
     wait "$2" || fail "the program ended with status $?"
+    pid=""
 }

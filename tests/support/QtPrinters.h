@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <ostream>
@@ -19,4 +20,7 @@ inline void PrintTo(const QColor& c, std::ostream* os) {
 }
 inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << '(' << r.x() << ", " << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
+}
+inline void PrintTo(const QSize& size, std::ostream* os) {
+    *os << size.width() << 'x' << size.height();
 }

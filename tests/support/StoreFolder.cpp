@@ -1,8 +1,6 @@
-#include "StoreFolder.h"
+#include "support/StoreFolder.h"
 
 #include <QList>
-
-#include <sstream>
 
 std::string StoreFolder::Entries() const {
     std::string entries;

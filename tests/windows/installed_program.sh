@@ -60,7 +60,6 @@ wine reg add "$settings_key\\Sound" /v Enabeled /t REG_SZ /d 0 /f >/dev/null
 (cd "$installed" && exec wine Brimal.exe) >"$work/stdout" 2>"$work/stderr" &
 pid=$!
 wid=$(main_window) || fail "no window titled \"Brimal  \""
-title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
 xdotool windowfocus --sync "$wid"
 sleep 1
 import -window root "$shots/wine-1-idle.png"

@@ -13,10 +13,7 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
-on_own_x "$program"
-
-scratch_folder
-own_session "$work"
+scripted_session "$program"
 store_settings '[Setup]' SizeX=6 SizeY=17 '[Sound]' Enabeled=0
 shoot() { import -window root "$shots/$1.png"; }
 

@@ -12,12 +12,9 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 build=$(realpath "$1")
-on_own_x "$build"
-
-scratch_folder
+scripted_session "$build"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-own_session "$work"
 mkdir -p "$work/bin" "$work/empty" "$work/config/Kelvox"
 cat >"$work/bin/xdg-open" <<STANDIN
 #!/bin/sh

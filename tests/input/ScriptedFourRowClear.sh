@@ -18,10 +18,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 brimal=$(realpath "$1")
 mkdir -p "$2"
 out=$(realpath "$2")
-on_own_x "$brimal" "$out"
-
-scratch_folder
-own_session "$work"
+scripted_session "$brimal" "$out"
 store_settings '[Ratio]' Enabeled=1 Block1=0 Block2=100 Block3=0 Block4=0 Block5=0 Block6=0 \
     Block7=0 '[Setup]' SizeX=6 SizeY=25
 start_program "$brimal"

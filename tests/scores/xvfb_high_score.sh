@@ -16,10 +16,7 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 program=$(realpath "$1")
-on_own_x "$program"
-
-scratch_folder
-own_session "$work"
+scripted_session "$program"
 export USER=tester USERNAME=tester LOGNAME=tester
 store_settings '[Setup]' SizeX=6 SizeY=17 '[Sound]' Enabeled=0 '[Ratio]' Enabeled=1 Block1=100 \
     Block2=0 Block3=0 Block4=0 Block5=0 Block6=0 Block7=0

@@ -33,6 +33,16 @@ scratch_folder() {
     trap end_scratch EXIT
 }
 
+# scripted_session "$@": how a script that plays the program starts: on an X
+# server of its own where there is none (on_own_x, with the same arguments),
+# then in its work folder (scratch_folder) with a session inside it
+# (own_session).
+scripted_session() {
+    on_own_x "$@"
+    scratch_folder
+    own_session "$work"
+}
+
 end_scratch() {
     if [ -n "$pid" ]; then
         kill "$pid" 2>/dev/null || true

@@ -12,21 +12,11 @@
 # Usage: installed_program.sh path/to/Brimal-<version>-setup.exe
 set -euo pipefail
 
-setup=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
-
-work=$(mktemp -d)
-shots=${BRIMAL_SCREENSHOTS:-$work/screenshots}
-mkdir -p "$shots"
-passed=""
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [ -n "$passed" ]; then rm -rf "$work"; else echo "the Wine prefix is kept in $work" >&2; fi
-}
-trap cleanup EXIT
+setup=$(realpath "$1")
+scripted_session "$setup"
+# Wine's server goes first: the prefix it serves is in the work folder.
+trap 'wineserver -k 2>/dev/null || true; end_scratch' EXIT
 
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine hands the environment on: the program chooses its own platform, and

@@ -59,15 +59,15 @@ void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
 }
 
 void TBrimalM::GameGameClick() {
-    PostToEngine([](Engine& game) { game.GameGameClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GameGameClick(); });
 }
 
 void TBrimalM::GameStopClick() {
-    PostToEngine([](Engine& game) { game.GameStopClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GameStopClick(); });
 }
 
 void TBrimalM::GamePauseClick() {
-    PostToEngine([](Engine& game) { game.GamePauseClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GamePauseClick(); });
 }
 
 void TBrimalM::Exit1Click() {

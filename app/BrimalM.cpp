@@ -75,17 +75,17 @@ void TBrimalM::FormCreate() {
     WindowMenu = WindowMenuAdditions::Install(this, [this](int id) { WindowMenuCommand(id); });
 
     // The store, the window position at the design size, the settings. With
-    // no stored position the outer window, frame included, is centred: its
-    // margins are asked for before the window is first shown, so that it
-    // opens where it stays.
+    // no stored position the outer window, frame included, is centred on the
+    // primary screen: its margins are asked for before the window is first
+    // shown, so that it opens where it stays.
     Sdl = std::make_unique<SdlSession>(Services.Sdl);
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const WindowPosition position = LoadSettings(
-        *SettingsStore_, Settings, screen ? screen->geometry().size() : QSize(1024, 768),
-        size().grownBy(FrameMarginsBeforeShown(*this)));
+        *SettingsStore_, Settings, screen ? screen->geometry() : QRect(0, 0, 1024, 768),
+        [this] { return size().grownBy(FrameMarginsBeforeShown(*this)); });
     move(position.Left, position.Top);
 
     // The sound files, then the game with its clips, images and engine; the

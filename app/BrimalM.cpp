@@ -10,6 +10,7 @@
 #include "app/CentreCommand.h"
 #include "app/CounterPanel.h"
 #include "app/FrameMargins.h"
+#include "app/GameOverHandOff.h"
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
 #include "components/Fonts.h"
@@ -20,7 +21,6 @@
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
-#include "scores/HighScoreDialog.h"
 #include "settings/SettingsIO.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoundFileFallback.h"
@@ -103,6 +103,7 @@ void TBrimalM::FormCreate() {
                     BoardGeometry::PreviewBoxSize);
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
+    GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
 
     // A fresh kind for the first piece, then the empty board of the stored
     // size, laid out before the window is first shown.
@@ -162,6 +163,7 @@ void TBrimalM::FormClose() {
     // store. The board surface stays until the window goes, as the well and
     // preview boxes paint from it.
     Game->Close();
+    GameOver->Close();
     SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     Input->Stop();
     SettingsStore_.reset();
@@ -181,24 +183,15 @@ void TBrimalM::ShowCounter(Counter which, const QString& text) {
 
 void TBrimalM::ShowCaption(GameState state, const QString& caption) {
     if (Closed()) return;
-    PreviousState = ShownState;
-    ShownState = state;
+    GameOver->NoteState(state);
     setWindowTitle(caption);
 }
 
 void TBrimalM::ShowGameOver(const QString& text) {
-    if (Closed()) return;
-    // The game as the counters show it; it was played if it was in play
-    // before the game over made it idle (a game that ends in its opening drop
-    // never was, and its score is the drop's).
-    const bool played = PreviousState == GameState::Playing;
-    const FinishedGame game{Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
-                            Panel1->Count(Counter::Line4), QDateTime::currentDateTime()};
-    CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
-    // The window may have been closed while the message was up.
-    if (!played || Closed()) return;
-    HighScoreStore scores(HighScoreStore::UserFilePath());
-    OfferHighScore(this, Settings, game, scores);
+    // The game as the counters show it.
+    if (!Closed())
+        GameOver->Show(text, {Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
+                              Panel1->Count(Counter::Line4), QDateTime::currentDateTime()});
 }
 
 void TBrimalM::MovePointerTo(int clientX, int clientY) {

@@ -12,6 +12,7 @@ class BevelBox;
 class WindowMenuAdditions;
 class CounterPanel;
 class Engine;
+class GameOverHandOff;
 class GameSession;
 class InputRouter;
 class PreviewView;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<GameSession> Game;
     std::unique_ptr<InputRouter> Input;
     std::unique_ptr<WindowMenuAdditions> WindowMenu;
+    std::unique_ptr<GameOverHandOff> GameOver;
 
     QMenu* MenuGame = nullptr;
     QAction* GameGame = nullptr;
@@ -102,8 +104,4 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
-    // The game's state before the one shown now: at a game over, whether the
-    // game was played or ended in its opening drop.
-    GameState PreviousState = GameState::Idle;
-    GameState ShownState = GameState::Idle;
 };

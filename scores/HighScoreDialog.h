@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 
 #include "scores/HighScoreStore.h"
@@ -35,9 +36,17 @@ public:
     // The name entry for a game that takes `place` (0 for the best), with
     // `offered` in the box, all of it selected. OK (Enter) records a name
     // that CleanName accepts and turns to the table; Esc records nothing.
+    // The prompt opens as a game ends, while the player may still hold or
+    // tap the game's keys (Space, X, Z, the keypad): key presses count only
+    // after a key has been released since it opened, and not in its first
+    // moment. A blank-only name is refused as it is typed.
     void AskName(int place, const FinishedGame& game, const QString& offered, RecordName record);
-    // The rows of the rules, best first, with row `marked` marked.
-    void ShowTable(const QList<HighScore>& rows, int marked);
+    // The rows of the rules, best first, with row `marked` marked. `note`,
+    // when not empty, stands in the line above the table.
+    void ShowTable(const QList<HighScore>& rows, int marked, const QString& note = {});
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OkClick();
@@ -46,7 +55,10 @@ private:
     QWidget* owner_;
     QString rulesKey_;
     RecordName record_;
+    QElapsedTimer opened_;  // when the name entry opened
+    bool released_ = false; // a key was released since then
     QLabel* Rules;
+    QLabel* Note;
     QStackedWidget* Pages;
     QLabel* Place;
     QLabel* Counters;

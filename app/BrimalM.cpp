@@ -14,7 +14,6 @@
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
 #include "components/Fonts.h"
-#include "components/PMsgDlg.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
 #include "engine/BoardGeometry.h"

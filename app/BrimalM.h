@@ -50,7 +50,6 @@ public:
     // commands, unless a game is then in active play; every other id does
     // nothing.
     void WindowMenuCommand(int id);
-    void CentreOnDesktop();
 
     TGameSettings& GameSettings() { return Settings; }
     GameSession& Session() { return *Game; }

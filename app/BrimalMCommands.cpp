@@ -2,7 +2,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
@@ -120,23 +119,8 @@ void TBrimalM::ShowSettingsDialog() {
 
 void TBrimalM::WindowMenuCommand(int id) {
     if (Closed() || id != CentreCommandId) return;
-    Game->RunSetupCommand(GameSession::SetupKind::OutOfActivePlay, [this] {
-        if (isMinimized()) {
-            showNormal();
-            raise();
-            activateWindow();
-        }
-        CentreOnDesktop();
-    });
-}
-
-void TBrimalM::CentreOnDesktop() {
-    if (isMinimized()) showNormal();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    Game->RunSetupCommand(GameSession::SetupKind::OutOfActivePlay,
+                          [this] { RestoreAndCentre(*this); });
 }
 
 void TBrimalM::showEvent(QShowEvent* event) {

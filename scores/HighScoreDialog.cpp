@@ -123,18 +123,19 @@ void HighScoreDialog::AskName(int place, const FinishedGame& game, const QString
     Pages->setCurrentIndex(0);
     Name->setFocus();
     opened_.start();
-    released_ = false;
+    ownKeys_.clear();
     Recentre();
 }
 
 bool HighScoreDialog::eventFilter(QObject* watched, QEvent* event) {
     // Time enough for the player to see the prompt and stop tapping.
     constexpr qint64 FirstMomentMs = 400;
-    if (record_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (record_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyRelease) {
-            if (!key->isAutoRepeat()) released_ = true;
-        } else if (!released_ || opened_.elapsed() < FirstMomentMs) {
+        if (!key->isAutoRepeat() && opened_.elapsed() >= FirstMomentMs) {
+            ownKeys_.insert(key->key());
+        } else if (!ownKeys_.contains(key->key())) {
+            // A tap from play, or the repeat of a key held since then.
             return true;
         }
     }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QSet>
 #include <functional>
 
 #include "scores/HighScoreStore.h"
@@ -37,9 +38,10 @@ public:
     // `offered` in the box, all of it selected. OK (Enter) records a name
     // that CleanName accepts and turns to the table; Esc records nothing.
     // The prompt opens as a game ends, while the player may still hold or
-    // tap the game's keys (Space, X, Z, the keypad): key presses count only
-    // after a key has been released since it opened, and not in its first
-    // moment. A blank-only name is refused as it is typed.
+    // tap the game's keys (Space, X, Z, the keypad): key presses in its first
+    // moment, and the repeats of a key held since then, do not count; a key
+    // counts once released and pressed again. A blank-only name is refused
+    // as it is typed.
     void AskName(int place, const FinishedGame& game, const QString& offered, RecordName record);
     // The rows of the rules, best first, with row `marked` marked. `note`,
     // when not empty, stands in the line above the table.
@@ -55,8 +57,8 @@ private:
     QWidget* owner_;
     QString rulesKey_;
     RecordName record_;
-    QElapsedTimer opened_;  // when the name entry opened
-    bool released_ = false; // a key was released since then
+    QElapsedTimer opened_; // when the name entry opened
+    QSet<int> ownKeys_;    // keys pressed since then: their repeats count
     QLabel* Rules;
     QLabel* Note;
     QStackedWidget* Pages;

@@ -3,6 +3,7 @@
 #include "components/SdlSession.h"
 
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -16,6 +17,9 @@ namespace {
 
 class JoystickTest : public ::testing::Test {
 protected:
+    // The session opens audio too: without a driver named, SDL would try the
+    // user's sound server.
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void SetUp() override {
         EnsureQtApplication();
         ASSERT_TRUE(session.HasJoystick());

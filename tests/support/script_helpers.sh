@@ -10,11 +10,12 @@ on_own_x() {
 }
 
 # own_session DIR: the program runs in a session of its own under DIR: empty
-# configuration and data folders DIR/config and DIR/data (so the user's store
-# and high-score table stay untouched), a private runtime folder DIR/runtime,
-# SDL's dummy audio driver and Qt on X.
+# configuration, data and cache folders DIR/config, DIR/data and DIR/cache (so
+# the user's store, high-score table and caches stay untouched), a private
+# runtime folder DIR/runtime, SDL's dummy audio driver and Qt on X.
 own_session() {
-    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime
+    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_CACHE_HOME=$1/cache
+    export XDG_RUNTIME_DIR=$1/runtime
     export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
@@ -109,10 +110,7 @@ message_window() {
 shown_message() {
     local window
     for window in $(xdotool search --onlyvisible --name '^Brimal$'); do
-        if xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_DIALOG'; then
-            echo "$window"
-            return 0
-        fi
+        xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q _DIALOG && echo "$window" && return 0
     done
     return 1
 }

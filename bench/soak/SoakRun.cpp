@@ -196,11 +196,8 @@ void SoakRun::Finish() {
     sampleTimer_.stop();
     Sample();
     // The title check runs once the window has handled what the engine posted.
-    QElapsedTimer waited;
-    waited.start();
-    while (titleChecks_ < titleChecksAsked_ && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (titleChecks_ < titleChecksAsked_) Note("the window never handled a title check");
+    if (!QTest::qWaitFor([this] { return titleChecks_ >= titleChecksAsked_; }, 5000))
+        Note("the window never handled a title check");
     if (tally_.Pieces() == 0) Note("no piece landed in the whole run");
     if (options_.Player && tally_.Rows() == 0) Note("the player cleared no row");
     if (RssGrowthJudged() && rssEnd_ - rssWarm_ >= RssGrowthGoalKb) {

@@ -10,11 +10,6 @@ namespace {
 
 using GameOverTest = WindowTest;
 
-// A rectangle's centre in half pixels, exact for odd sizes too.
-QPoint DoubledCentre(const QRect& r) {
-    return {2 * r.x() + r.width(), 2 * r.y() + r.height()};
-}
-
 TEST_F(GameOverTest, TheMessageComesCentredOverTheWindowAfterTheTitleIsIdle) {
     Open();
     window->GameSettings().SoundOn = false;
@@ -24,14 +19,15 @@ TEST_F(GameOverTest, TheMessageComesCentredOverTheWindowAfterTheTitleIsIdle) {
 
     QString text, dialogTitle, windowTitle;
     bool timer = true;
-    QPoint offCentre;
+    QPointF offCentre;
     DialogCatcher catcher([&](QDialog& dialog) {
         const auto* message = dialog.findChild<QLabel*>("Message");
         text = message ? message->text() : QString();
         dialogTitle = dialog.windowTitle();
         windowTitle = Title();
         timer = window->Session().Timer1Enabled();
-        offCentre = DoubledCentre(dialog.frameGeometry()) - DoubledCentre(window->frameGeometry());
+        offCentre =
+            QRectF(dialog.frameGeometry()).center() - QRectF(window->frameGeometry()).center();
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return catcher.Count() == 1; }, 5000));
     EXPECT_EQ(text, "   GameOver!");
@@ -41,8 +37,8 @@ TEST_F(GameOverTest, TheMessageComesCentredOverTheWindowAfterTheTitleIsIdle) {
     EXPECT_FALSE(timer);
     // Centred on the window's frame, but for the half pixel that truncating
     // an odd difference in size leaves.
-    EXPECT_LE(std::abs(offCentre.x()), 1) << offCentre.x();
-    EXPECT_LE(std::abs(offCentre.y()), 1) << offCentre.y();
+    EXPECT_LE(std::abs(offCentre.x()), 0.5) << offCentre.x();
+    EXPECT_LE(std::abs(offCentre.y()), 0.5) << offCentre.y();
 
     // The last well stays until the next reset.
     Sync();

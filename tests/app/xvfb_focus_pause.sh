@@ -57,13 +57,10 @@ frame_centred() {
         END {print x, y, w, h}')
     IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //')
     read -r screen_w screen_h < <(xdotool getdisplaygeometry)
-    # The tools' statuses are lost in the substitutions: an empty or
-    # non-numeric value is one of them failing, not a window at 0.
-    local value
-    for value in "$x" "$y" "$w" "$h" "$l" "$r" "$t" "$b" "$screen_w" "$screen_h"; do
-        [[ $value =~ ^-?[0-9]+$ ]] ||
-            fail "no geometry: window $x $y $w $h, frame $l $r $t $b, screen $screen_w $screen_h"
-    done
+    # The tools' statuses are lost in the substitutions: a value that is not a
+    # number is one of them failing, not a window at 0.
+    [[ "$x $y $w $h $l $r $t $b $screen_w $screen_h" =~ ^(-?[0-9]+ ){9}-?[0-9]+$ ]] ||
+        fail "no geometry: window $x $y $w $h, frame $l $r $t $b, screen $screen_w $screen_h"
     local dx=$((x - l - (screen_w - w - l - r) / 2)) dy=$((y - t - (screen_h - h - t - b) / 2))
     echo "outer window off centre by $dx, $dy"
     [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
@@ -85,11 +82,9 @@ wait_until 10 title_is "$first" "Brimal  -Pause-" ||
     fail "the game did not pause when the other program became active: $(title_of "$first")"
 wait_until 5 title_is "$second" "Brimal  " || fail "the second instance is not idle: $(title_of "$second")"
 
-# Coming back leaves the game paused; P resumes it, and S then ends the game.
-# Every title the first window shows from the return on is recorded, so that
-# the return is seen to change none, however briefly: the titles must go from
-# paused straight to playing (P) and to idle (S), whose title proves that the
-# program has handled all three.
+# Coming back leaves the game paused, P resumes it, S ends it. Every title
+# from the return on is recorded, so that a return that resumed the game even
+# briefly shows; the idle title proves that all three have been handled.
 stdbuf -oL xprop -id "$first" -spy _NET_WM_NAME >"$work/titles" &
 pids+=($!)
 wait_until 5 test -s "$work/titles" || fail "xprop did not start"

@@ -3,11 +3,9 @@
 #include <chrono>
 #include <thread>
 
-// Looks at `condition` every 2 ms until it holds or `limit` has passed, and
-// tells whether it held. For a thread without an event loop; where Qt must go
-// on handling events meanwhile, QTest::qWaitFor does the same. The limit is a
-// hang's, not a speed bound: make it generous, since a busy machine may be
-// slow, and let later checks prove the behaviour.
+// Looks at `condition` every 2 ms until it holds or `limit` has passed; whether
+// it held. The limit is a hang's, not a speed bound: make it generous. (Where
+// Qt must go on handling events meanwhile, QTest::qWaitFor does the same.)
 template <class Condition> bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
     const auto giveUp = std::chrono::steady_clock::now() + limit;
     while (!condition()) {

@@ -29,17 +29,15 @@ const TNotifyTimeEvent Ignore = [](TMMTimer&, std::uint32_t) {};
 // The device's bounds as the messages show them: the stand-in's 1 to 1000000
 // on Linux; on Windows what winmm itself reports, asked here directly (1 to
 // 1000000 on Windows, 1 to 65535 under Wine).
-#ifdef _WIN32
 std::string DeviceBounds() {
+#ifdef _WIN32
     TIMECAPS caps{};
     timeGetDevCaps(&caps, sizeof caps);
     return "（" + std::to_string(caps.wPeriodMin) + " ～ " + std::to_string(caps.wPeriodMax) + "）";
-}
 #else
-std::string DeviceBounds() {
     return "（1 ～ 1000000）";
-}
 #endif
+}
 
 const std::string IntervalBoundsMessage =
     "Intervalの値がタイマ・デバイスの能力を超えています　" + DeviceBounds();

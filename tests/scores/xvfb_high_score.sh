@@ -5,7 +5,8 @@
 # the game. After the game-over message the name dialog offers the login name;
 # End, "2", Enter records "tester2" and shows the table. After a restart a
 # game without points asks nothing, and the menu shows the same table; a
-# damaged score file is moved aside and the table starts empty.
+# damaged score file is moved aside and the table starts empty. G hammered
+# through a game's end starts no game behind the game-over message.
 #
 # Screenshots of the empty table, the name entry, the recorded table and the
 # table reopened stay in $BRIMAL_SCREENSHOTS (when unset, in a temporary
@@ -145,6 +146,33 @@ open_table 5-after-damage
     fail "the table after a damaged file is not empty"
 aside=$(ls "$XDG_DATA_HOME/Kelvox/Brimal/"HighScores.damaged-*.txt)
 [ "$(cat "$aside")" = "no score file" ] || fail "the damaged file was not kept: $aside"
+quit_by_menu "$wid" "$pid"
+
+# 6. G hammered every 30 ms through a game's end starts no game behind the
+# game-over message: the title stays idle and the well unchanged while it is
+# up, and after it is closed.
+start_program "$program"
+xdotool windowfocus --sync "$wid"
+xdotool key g
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the third game"
+(while :; do xdotool key --window "$wid" g; sleep 0.03; done) &
+hammer=$!
+message=$(drop_until_game_over)
+import -window root "$work/over-1.png"
+sleep 1
+import -window root "$work/over-2.png"
+title_is "Brimal  " || fail "G through the game's end left the title $(xdotool getwindowname "$wid")"
+[ "$(differing_pixels "$work/over-1.png" "$work/over-2.png")" = 0 ] ||
+    fail "the well changed behind the game-over message"
+kill "$hammer"
+wait "$hammer" 2>/dev/null || true
+close_message "$message" "third game-over message"
+import -window "$wid" "$work/closed-1.png"
+sleep 1
+import -window "$wid" "$work/closed-2.png"
+title_is "Brimal  " || fail "a game started after the message closed"
+[ "$(differing_pixels "$work/closed-1.png" "$work/closed-2.png")" = 0 ] ||
+    fail "the well changed after the game-over message closed"
 quit_by_menu "$wid" "$pid"
 
 passed=1

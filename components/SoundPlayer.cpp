@@ -75,10 +75,9 @@ SoundPlayer::SoundPlayer(const SdlSession& session, milliseconds idleClose)
     : idleClose_(idleClose) {
     if (!session.HasAudio()) return;
     std::lock_guard lock(mutex_);
-    if (!OpenDevice()) return;
     open_ = true;
-    quietFrom_ = steady_clock::now();
-    idleCloser_ = std::thread([this] { CloseDeviceWhenIdle(); });
+    opening_ = true;
+    idleCloser_ = std::thread([this] { OpenThenCloseWhenIdle(); });
 #if defined(__linux__)
     pthread_setname_np(idleCloser_.native_handle(), "SoundIdleClose");
 #endif
@@ -90,8 +89,14 @@ SoundPlayer::~SoundPlayer() {
 
 void SoundPlayer::Close() {
     {
-        std::lock_guard lock(mutex_);
-        if (!open_) return;
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !opening_; });
+        if (!open_) {
+            lock.unlock();
+            // No device was found: the player's thread has ended, or is ending.
+            if (idleCloser_.joinable()) idleCloser_.join();
+            return;
+        }
         open_ = false;
         changed_.notify_all();
     }
@@ -131,7 +136,8 @@ void SoundPlayer::Beep(BeepKind kind) {
 }
 
 bool SoundPlayer::HasDevice() const {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !opening_; });
     return open_;
 }
 
@@ -172,7 +178,7 @@ bool SoundPlayer::OpenDevice() {
 }
 
 bool SoundPlayer::ReadyToPlay(std::unique_lock<std::mutex>& lock) {
-    changed_.wait(lock, [this] { return !open_ || !deviceClosing_; });
+    changed_.wait(lock, [this] { return !opening_ && (!open_ || !deviceClosing_); });
     if (!open_) return false;
     if (deviceOpen_) return true;
     if (!OpenDevice()) return false; // the device has gone: silent, as without one
@@ -198,8 +204,13 @@ void SoundPlayer::FreeClips() {
 // callbacks (which run on the audio thread and must not lock the device), and
 // without the player's lock, since closing waits for the audio thread to end
 // its current buffer.
-void SoundPlayer::CloseDeviceWhenIdle() {
+void SoundPlayer::OpenThenCloseWhenIdle() {
     std::unique_lock lock(mutex_);
+    // Without a device the player stays silent; the thread has no more to do.
+    if (!OpenDevice()) open_ = false;
+    quietFrom_ = steady_clock::now();
+    opening_ = false;
+    changed_.notify_all();
     while (open_) {
         if (!deviceOpen_) {
             changed_.wait(lock);

@@ -27,7 +27,8 @@ enum class SoundSource { None, Memory, File, DefaultBeep, ExclamationBeep, Infor
 // The audio device is open only while sounds play: SDL's audio thread mixes
 // silence for as long as the device is open, even when paused, so the player
 // closes it once no sound has played for `idleClose` and opens it again when
-// the next sound starts.
+// the next sound starts. It is first opened on the player's own thread, so that
+// the program's start does not wait for the audio server.
 //
 // Threads: construct it and call Close on the UI thread; in between, the play
 // calls come from the engine thread, where a wait for a clip's end blocks that
@@ -82,7 +83,7 @@ private:
     bool OpenDevice();
     bool ReadyToPlay(std::unique_lock<std::mutex>& lock);
     void FreeClips();
-    void CloseDeviceWhenIdle();
+    void OpenThenCloseWhenIdle();
     bool DeviceBusy() const;
     Mix_Chunk* ClipFor(const QByteArray& wave);
     void StopCurrent();
@@ -93,12 +94,13 @@ private:
     std::chrono::milliseconds LengthOf(const Mix_Chunk* chunk) const;
 
     const std::chrono::milliseconds idleClose_;
-    std::thread idleCloser_; // runs CloseDeviceWhenIdle from construction to Close
+    std::thread idleCloser_; // runs OpenThenCloseWhenIdle from construction to Close
 
     // Everything below belongs to whichever thread holds mutex_.
     mutable std::mutex mutex_;
     // Wakes waiting threads when a sound starts, the device closes or Close runs.
-    std::condition_variable changed_;
+    mutable std::condition_variable changed_;
+    bool opening_ = false;       // the first opening of the device is under way
     bool open_ = false;          // a device was found and Close has not run
     bool deviceOpen_ = false;    // the mixer holds the device now
     bool deviceClosing_ = false; // the idle closer is closing it, without the lock

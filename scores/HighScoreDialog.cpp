@@ -129,7 +129,7 @@ void HighScoreDialog::AskName(int place, const FinishedGame& game, const QString
 
 bool HighScoreDialog::eventFilter(QObject* watched, QEvent* event) {
     // Time enough for the player to see the prompt and stop tapping.
-    constexpr qint64 FirstMomentMs = 400;
+    constexpr qint64 FirstMomentMs = 250;
     if (record_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         if (!key->isAutoRepeat() && opened_.elapsed() >= FirstMomentMs) {

@@ -10,8 +10,9 @@
 #   falling at 10 ms: the soak without its player, so the clock ticks all the
 #     time and a game ends every second or two.
 # The floor repaints its widget at the same periods. Then the start-up time to
-# the first painted well (median of several starts) and the peak RSS (VmHWM) of
-# the program itself over its idle and 500 ms runs. Each of the game's runs
+# the first painted well (median of several starts, the game's and the floor's
+# taking turns; with MEASURE_COST_STARTS_ONLY set, only these) and the peak RSS
+# (VmHWM) of the program itself over its idle and 500 ms runs. Each of the game's runs
 # also lists its threads' ticks. Not a test: it measures this machine.
 #
 # Usage: bench/cost/measure_cost.sh [build folder] [seconds] [starts]   (build, 10, 5)
@@ -87,6 +88,45 @@ run() {
     stop
 }
 
+# Start-up: from the start to the first paint, the median over several starts
+# of each program, the two taking turns so that a change in the machine's load
+# falls on both alike.
+first_paint_ms() { # PROGRAM RUN
+    local program=$1 start painted
+    # A file of its own for each start: the program's shell truncates it only
+    # after the fork, and a shared one could still show the last start's line.
+    local err=$work/start-$2.err
+    export XDG_CONFIG_HOME=$work/config-start-$2
+    start=$(date +%s%6N)
+    BRIMAL_STARTUP_PROBE=1 "$program" 2>"$err" >/dev/null &
+    pid=$!
+    painted=""
+    for _ in $(seq 200); do
+        painted=$(awk '/^first-paint-us /{print $2; exit}' "$err" 2>/dev/null)
+        [ -n "$painted" ] && break
+        sleep 0.05
+    done
+    stop
+    [ -n "$painted" ] || { echo "no first paint from $program" >&2; exit 1; }
+    echo $(((painted - start) / 1000))
+}
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+game_times=()
+floor_times=()
+for i in $(seq "$starts"); do
+    game_times+=("$(first_paint_ms "$game" "game-$i")")
+    floor_times+=("$(first_paint_ms "$floor" "floor-$i")")
+done
+start_game=$(median "${game_times[@]}")
+start_floor=$(median "${floor_times[@]}")
+if [ -n "${MEASURE_COST_STARTS_ONLY:-}" ]; then
+    echo "start-up (median of $starts, ms): Brimal $start_game, Qt floor $start_floor," \
+        "ratio $(awk -v a="$start_game" -v b="$start_floor" 'BEGIN{printf "%.2f", a / b}')"
+    echo "Brimal: ${game_times[*]}"
+    echo "floor:  ${floor_times[*]}"
+    exit 0
+fi
+
 # The idle title: start-up is over and the sound player has closed its device.
 run game-idle 3 "$game"
 run floor-idle 3 "$floor"
@@ -113,30 +153,7 @@ run game-10 3 "$soak" --seconds $((seconds + 30))
 run game-10-falling 3 "$soak" --no-player --seconds $((seconds + 30))
 run floor-10 3 "$floor" --repaint-ms 10
 
-# Start-up: from the start to the first paint, the median over several starts.
-startup() {
-    local program=$1 times=() i start painted
-    for i in $(seq "$starts"); do
-        export XDG_CONFIG_HOME=$work/config-start-$i
-        start=$(date +%s%6N)
-        BRIMAL_STARTUP_PROBE=1 "$program" 2>"$work/start.err" >/dev/null &
-        pid=$!
-        painted=""
-        for _ in $(seq 200); do
-            painted=$(awk '/^first-paint-us /{print $2; exit}' "$work/start.err")
-            [ -n "$painted" ] && break
-            sleep 0.05
-        done
-        stop
-        [ -n "$painted" ] || { echo "no first paint from $program" >&2; exit 1; }
-        times+=($(((painted - start) / 1000)))
-    done
-    printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'
-}
-start_game=$(startup "$game")
-start_floor=$(startup "$floor")
-
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN{if (b > 0) printf "%.1f", a / b; else print "-"}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{if (b > 0) printf "%.2f", a / b; else print "-"}'; }
 row() { # LABEL GAME-NAME FLOOR-NAME
     printf '%-26s %5d ticks %6s %%   %5d ticks %6s %%   %6s\n' "$1" "${total[$2]}" \
         "$(percent "${total[$2]}")" "${total[$3]}" "$(percent "${total[$3]}")" \

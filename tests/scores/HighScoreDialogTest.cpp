@@ -26,7 +26,7 @@ struct NameEntry {
     }
     QString Name() { return dialog.findChild<QLineEdit*>("Name")->text(); }
     // The prompt's first moment over.
-    void Settle() { QTest::qWait(450); }
+    void Settle() { QTest::qWait(300); }
     HighScoreDialog dialog;
 };
 
@@ -49,7 +49,7 @@ TEST(HighScoreDialogTest, KeysHeldOrTappedFromPlayLeaveTheOfferedName) {
     EXPECT_TRUE(recorded.isEmpty());
 
     // A key held from play repeats after the first moment, until released.
-    QTest::qWait(450);
+    QTest::qWait(300);
     for (const QString text : {" ", "x", "0"}) {
         QKeyEvent repeat(QEvent::KeyPress, text == " " ? Qt::Key_Space : Qt::Key_X,
                          text == "0" ? Qt::KeypadModifier : Qt::NoModifier, text, true);

@@ -5,7 +5,9 @@
 # the game. After the game-over message the name dialog offers the login name;
 # End, "2", Enter records "tester2" and shows the table. After a restart a
 # game without points asks nothing, and the menu shows the same table; a
-# damaged score file is moved aside and the table starts empty.
+# damaged score file is moved aside and the table starts empty. G hammered
+# through a game's end starts no game behind the game-over message; Space
+# tapped through a game's end, then Enter, records the offered name.
 #
 # Screenshots of the empty table, the name entry, the recorded table and the
 # table reopened stay in $BRIMAL_SCREENSHOTS (when unset, in a temporary
@@ -138,6 +140,65 @@ pixels=$(differing_pixels "$shots/1-empty-table.png" "$shots/5-after-damage.png"
 [ "$pixels" = 0 ] || fail "the table after a damaged file is not empty"
 aside=$(ls "$XDG_DATA_HOME/Kelvox/Brimal/"HighScores.damaged-*.txt)
 [ "$(cat "$aside")" = "no score file" ] || fail "the damaged file was not kept: $aside"
+quit_by_menu "$wid" "$pid"
+
+# 6. G hammered every 30 ms through a game's end starts no game behind the
+# game-over message: the title stays idle and the well unchanged while it is
+# up, and after it is closed.
+start_program "$program"
+xdotool windowfocus --sync "$wid"
+xdotool key g
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the third game"
+# As a player's keys: to the window that has the focus, the message once it
+# is up. (Synthetic events sent to the main window with --window close the
+# message under Xvfb, whatever the key.)
+(while :; do xdotool key g; sleep 0.03; done) &
+hammer=$!
+message=$(drop_until_game_over)
+import -window root "$work/over-1.png"
+sleep 1
+import -window root "$work/over-2.png"
+title_is "Brimal  " || fail "G through the game's end left the title $(xdotool getwindowname "$wid")"
+[ "$(differing_pixels "$work/over-1.png" "$work/over-2.png")" = 0 ] ||
+    fail "the well changed behind the game-over message"
+kill "$hammer"
+wait "$hammer" 2>/dev/null || true
+close_message "$message" "third game-over message"
+import -window "$wid" "$work/closed-1.png"
+sleep 1
+import -window "$wid" "$work/closed-2.png"
+title_is "Brimal  " || fail "a game started after the message closed"
+[ "$(differing_pixels "$work/closed-1.png" "$work/closed-2.png")" = 0 ] ||
+    fail "the well changed after the game-over message closed"
+quit_by_menu "$wid" "$pid"
+
+# 7. Space tapped through the end of a game with points, past the game-over
+# message and into the name prompt, then Enter: the offered name is recorded.
+start_program "$program"
+xdotool windowfocus --sync "$wid"
+xdotool key g
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the fourth game"
+place_square "..##.."
+place_square "##...." Left Left Left
+place_square "....##" Right Right Right
+for _ in $(seq 100); do
+    scores_window >/dev/null && break
+    xdotool key space
+    sleep 0.1
+done
+dialog=$(scores_window) || fail "Space through the game's end brought no name prompt"
+for _ in 1 2 3 4 5; do
+    xdotool key space
+    sleep 0.1
+done
+xdotool windowfocus --sync "$dialog"
+xdotool key Return
+sleep 0.5
+# The table starts afresh after step 5: the login name is offered.
+grep -qP '\t4\t.*\ttester$' "$scores" ||
+    fail "the game tapped through is not recorded under the offered name: $(cat "$scores")"
+xdotool key Return
+wait_until 10 no_scores_window || fail "Enter did not close the table"
 quit_by_menu "$wid" "$pid"
 
 passed=1

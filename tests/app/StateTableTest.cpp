@@ -227,6 +227,7 @@ TEST_F(StateTableTest, ASetupCommandGivenWhileIdleIsCarriedOutBeforeAStartGivenB
     ASSERT_GT(drop, 400);
     EXPECT_LT(longestGap, drop / 2) << "the drop took " << drop << " ms";
     EXPECT_EQ(opened, std::vector<QString>{HelpFile()});
+    EXPECT_EQ(openedFor, std::vector<QWidget*>{window.get()});
 
     // The settings dialog takes a G given before it opened, as any key: no
     // game starts behind it, nor after it.

@@ -163,10 +163,7 @@ void EventThread::Stop() {
         shared_->scheduled = false;
         SetEvent(shared_->changed);
     }
-    if (std::this_thread::get_id() == worker.get_id())
-        worker.detach();
-    else
-        worker.join();
+    Counts::EndThread(worker);
 }
 
 namespace {

@@ -116,6 +116,8 @@ std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t resol
     std::lock_guard guard(shared_->lock);
     Shared& s = *shared_;
     if (s.id != 0) return 0;
+    // Without its event objects the thread can take no tick: a failure to set.
+    if (s.changed == nullptr || s.ticks[0] == nullptr || s.ticks[1] == nullptr) return 0;
     std::uint32_t id;
     if (s.quit) {
         id = nextInertId++;
@@ -182,6 +184,8 @@ void Run(std::shared_ptr<EventThread::Shared> shared) {
         // before a tick, so a tick is never taken for an older event's.
         const DWORD woken = WaitForMultipleObjects(2, waitFor, FALSE, INFINITE);
         lock.lock();
+        // The event objects could not be made: nothing will ever be called back.
+        if (woken == WAIT_FAILED) break;
         if (woken != WAIT_OBJECT_0 + 1) continue;
         // A tick that winmm gave before the event was killed or replaced.
         if (s.quit || s.id == 0 || s.generation != generation) continue;

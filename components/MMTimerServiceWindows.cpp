@@ -59,6 +59,11 @@ namespace {
 // back; winmm's own identifiers are small, so these do not meet them.
 std::uint32_t nextInertId = 0x80000000u;
 
+// The owner whose thread this is, on that thread: an event set from inside
+// its callback needs no wake-up, as the thread looks again when the callback
+// returns.
+thread_local const EventThread::Shared* ownThread = nullptr;
+
 // On winmm's timer thread: only the one call. The events are killed with
 // TIME_KILL_SYNCHRONOUS, so no tick comes once the kill has returned, and the
 // event object outlives every event that sets it.
@@ -126,7 +131,7 @@ std::uint32_t EventThread::TimeSetEvent(std::uint32_t delay, std::uint32_t resol
         s.turn = 1 - s.turn;
         ResetEvent(s.ticks[s.turn]);
         ++s.generation;
-        SetEvent(s.changed);
+        if (ownThread != &s) SetEvent(s.changed);
         id = timeSetEvent(delay, resolution, OnTick, reinterpret_cast<DWORD_PTR>(s.ticks[s.turn]),
                           TIME_PERIODIC | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
         if (id == 0) return 0;
@@ -175,6 +180,7 @@ void Run(std::shared_ptr<EventThread::Shared> shared) {
     // program's ordinary work, as winmm's own timer thread does.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     EventThread::Shared& s = *shared;
+    ownThread = &s;
     std::unique_lock lock(s.lock);
     while (!s.quit) {
         const std::uint64_t generation = s.generation;

@@ -99,7 +99,7 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
         ShowHighScores(this, Settings, scores);
     } else if (sender == MenuHelp) {
         const QString help = Services.Desktop.HelpFilePath();
-        if (!help.isEmpty()) Services.Desktop.ShellOpen(help);
+        if (!help.isEmpty()) Services.Desktop.ShellOpen(this, help);
     } else {
         ShowSettingsDialog();
     }

@@ -19,11 +19,12 @@ struct DesktopServices {
     // The help file's full path, or empty text when there is none.
     std::function<QString()> HelpFilePath = HelpFile;
     // Opens a file with the desktop's default program, as the shell's "OPEN"
-    // verb does. The result is not reported.
-    std::function<void(const QString& absolutePath)> ShellOpen = OpenWithDesktop;
+    // verb does, for the window that asked (the owner of what the shell may
+    // show). The result is not reported.
+    std::function<void(QWidget* owner, const QString& absolutePath)> ShellOpen = OpenWithDesktop;
     // Asks for a sound file: the chosen path, or empty text when the user
     // cancels. Empty: the settings dialog's own file chooser.
     std::function<QString(QWidget* owner)> ChooseSoundFile;
 
-    static void OpenWithDesktop(const QString& absolutePath);
+    static void OpenWithDesktop(QWidget* owner, const QString& absolutePath);
 };

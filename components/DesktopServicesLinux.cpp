@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void DesktopServices::OpenWithDesktop(const QString& absolutePath) {
+void DesktopServices::OpenWithDesktop(QWidget*, const QString& absolutePath) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath));
 }
 

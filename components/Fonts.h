@@ -7,10 +7,8 @@
 inline constexpr const char* FixedPitchFamily = "ＭＳ ゴシック";
 inline constexpr const char* ProportionalFamily = "ＭＳ Ｐゴシック";
 
-// Names the fonts that stand in for the two where they are not installed:
-// IPAGothic and IPAPGothic on Linux (FontsLinux.cpp); on Windows, which has
-// the two on every Japanese system, the nearest Japanese fonts that are there
-// (FontsWindows.cpp).
+// Names the fonts that stand in for the two where they are not installed
+// (on Linux: IPAGothic and IPAPGothic), one list for every platform.
 void InstallFontSubstitutes();
 
 // The fixed-pitch and proportional fonts at a character height in pixels.

@@ -6,7 +6,8 @@
 struct HelpFileFolders {
     QString current; // the current directory
     QString program; // the folder of the running program
-    QString build;   // the build folder, which keeps a copy next to the program it builds
+    QString build;   // the build folder, which keeps a copy next to the program it builds;
+                     // empty in the Windows program
 };
 
 // The full path of the help file: "Brimal.txt" in the current directory when
@@ -20,6 +21,6 @@ QString FindHelpFile(const HelpFileFolders& folders);
 // it on Windows, in ../share/brimal on Linux (DesktopServices<platform>.cpp).
 QString InstalledHelpFolder(const QString& programFolder);
 
-// FindHelpFile over this process's current directory, the program's folder and
-// the folder that the program was built in.
+// FindHelpFile over this process's current directory, the program's folder and,
+// on Linux, the folder that the program was built in.
 QString HelpFile();

@@ -47,6 +47,13 @@ bool TakeAskedFailure(ServiceSeam* seam) {
     return asked > 0;
 }
 
+void EndThread(std::thread& worker) {
+    if (std::this_thread::get_id() == worker.get_id())
+        worker.detach();
+    else
+        worker.join();
+}
+
 } // namespace Counts
 
 std::uint64_t EventsSet() {

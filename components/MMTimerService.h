@@ -55,9 +55,9 @@ struct ServiceSeam {
     std::function<void()> TickAccepted;
 };
 
-// One periodic event at a time, called back on a thread other than the
-// caller's: a thread of its own in the stand-in, the service's timer thread on
-// Windows. Each clock owns one, so that stopping a clock can wait for its own
+// One periodic event at a time, called back on a thread of its own, never
+// the caller's (on Windows winmm's timer thread only wakes it). Each clock
+// owns one, so that stopping a clock can wait for its own
 // callbacks and for no one else's. Thread-safe: events are set and killed from any thread,
 // including from inside their own callback.
 class EventThread {

@@ -135,10 +135,7 @@ void EventThread::Stop() {
         shared_->quit = true;
     }
     shared_->wake.notify_one();
-    if (std::this_thread::get_id() == worker.get_id())
-        worker.detach();
-    else
-        worker.join();
+    Counts::EndThread(worker);
 }
 
 namespace {

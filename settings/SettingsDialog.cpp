@@ -270,7 +270,7 @@ void TSetform::Button3Click() {
 }
 
 void TSetform::HelpButtonClick() {
-    if (const QString help = Desktop.HelpFilePath(); !help.isEmpty()) Desktop.ShellOpen(help);
+    if (const QString help = Desktop.HelpFilePath(); !help.isEmpty()) Desktop.ShellOpen(this, help);
 }
 
 void TSetform::Warn(const QString& text) {

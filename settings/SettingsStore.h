@@ -18,10 +18,15 @@ public:
 // booleans as "1" or "0". Reads never fail; a value that is missing or cannot
 // be read as the asked type gives the caller's default.
 //
-// Writes are buffered in memory and reach the store together at Sync(), which
-// throws EStoreWriteError when they could not be stored. A batch of writes is
-// therefore all or nothing on disk. Section and ident names must not contain
-// '/' or '\', which the underlying settings object treats as separators.
+// Sync() throws EStoreWriteError when the writes since the last Sync could not
+// all be stored. In a file (on Linux, and a store given a file path) the
+// writes are buffered in memory and reach the disk together at Sync, which
+// replaces the file atomically: a batch is all or nothing there. The registry
+// (the user's own store on Windows) has no such replace: each value is set
+// when it is written and Sync only reports a failure, so a failure part-way
+// leaves the values that could be set new and the others old, each value
+// whole. Section and ident names must not contain '/' or '\', which the
+// underlying settings object treats as separators.
 //
 // A store file that is there but is neither a regular file nor a folder (a
 // named pipe, a link to a device) is left alone, as opening it could block for
@@ -62,8 +67,8 @@ public:
     void WriteInteger(const QString& section, const QString& ident, int value);
     void WriteBool(const QString& section, const QString& ident, bool value);
 
-    // Stores every value written since the last Sync, flushed to disk and
-    // replacing the old file atomically. Throws EStoreWriteError when the
+    // Stores every value written since the last Sync, flushed to disk and, for
+    // a file, replacing the old file atomically. Throws EStoreWriteError when the
     // store could not be written (an unwritable folder, a disk without room
     // for the new file, which is then left as it was), and also
     // when the file on disk turned out malformed: the batch is then normally

@@ -225,6 +225,7 @@ TEST_F(StateTableTest, ASetupCommandGivenWhileIdleIsCarriedOutBeforeAStartGivenB
     ASSERT_GT(clock.elapsed(), 400);
     EXPECT_GE(beatsDuringDrop, 5);
     EXPECT_EQ(opened, std::vector<QString>{HelpFile()});
+    EXPECT_EQ(openedFor, std::vector<QWidget*>{window.get()});
 
     // The settings dialog takes a G given before it opened, as any key: no
     // game starts behind it, nor after it.

@@ -12,7 +12,10 @@ SetformRig::SetformRig(const TGameSettings& initial) : settings(initial) {
     SaveSettings(*store, settings);
     DesktopServices desktop;
     desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
-    desktop.ShellOpen = [this](const QString& path) { opened << path; };
+    desktop.ShellOpen = [this](QWidget* owner, const QString& path) {
+        opened << path;
+        openedFor.push_back(owner);
+    };
     desktop.ChooseSoundFile = [this](QWidget* owner) {
         return chooseSoundFile ? chooseSoundFile(owner) : QString();
     };

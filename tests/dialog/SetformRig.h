@@ -28,9 +28,11 @@ public:
     TGameSettings settings;
     std::unique_ptr<SettingsStore> store;
     QPointer<TSetform> form;
-    // What the dialog asked of the desktop: its beeps and the files opened.
+    // What the dialog asked of the desktop: its beeps, the files opened and
+    // the window each was opened for.
     std::vector<BeepKind> beeps;
     QStringList opened;
+    std::vector<QWidget*> openedFor;
     // The answer of the dialog's sound-file chooser; none is a cancel.
     std::function<QString(QWidget* owner)> chooseSoundFile;
 

@@ -336,6 +336,7 @@ TEST(Setform, HelpOpensTheHelpFileInTheCurrentFolder) {
     rig.form->HelpButton->click();
     QDir::setCurrent(previous);
     EXPECT_EQ(rig.opened, QStringList{folder.filePath("Brimal.txt")});
+    EXPECT_EQ(rig.openedFor, std::vector<QWidget*>{rig.form.data()});
     EXPECT_FALSE(rig.Freed());
 }
 

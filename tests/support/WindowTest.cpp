@@ -78,7 +78,10 @@ QString WindowTest::StoredValue(const QString& key) {
 void WindowTest::SetUp() {
     QFile::remove(StorePath());
     services.Desktop.MessageBeep = [this](BeepKind kind) { beeps.push_back(kind); };
-    services.Desktop.ShellOpen = [this](const QString& path) { opened.push_back(path); };
+    services.Desktop.ShellOpen = [this](QWidget* owner, const QString& path) {
+        opened.push_back(path);
+        openedFor.push_back(owner);
+    };
 }
 
 void WindowTest::TearDown() {

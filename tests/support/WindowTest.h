@@ -92,10 +92,12 @@ protected:
     QRgb ShownCell(int x, int y) const;
 
     // The services the next window is made with: by default they record the
-    // message beeps and the files opened instead of reaching the desktop.
+    // message beeps and the files opened (and for which window) instead of
+    // reaching the desktop.
     AppServices services;
     std::vector<BeepKind> beeps;
     std::vector<QString> opened;
+    std::vector<QWidget*> openedFor;
 
     std::unique_ptr<TBrimalM> window;
 };

@@ -3,7 +3,8 @@
 # installs silently into a fresh Wine prefix, starts the program from its
 # Start-menu folder's target, plays a short game on a small stored well to its
 # end, confirms the settings dialog, quits, ends the Windows session over a
-# second run, and uninstalls silently. Checks the installed files and entries,
+# second run (where the uninstaller and the installer must refuse while the
+# game runs), and uninstalls silently. Checks the installed files and entries,
 # the title at each step, that every value in the settings key is text
 # (REG_SZ), that quitting and the session's end stored the position, and that
 # the uninstaller removed the program and its shortcut and kept the settings.
@@ -31,6 +32,22 @@ shortcut="$user_home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Brima
 settings_key='HKCU\Software\Kelvox\Brimal'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvox.Brimal'
 
+# What the installation is: its files, its entry and its shortcut.
+installation() {
+    (cd "$installed" && find . -type f -exec md5sum {} + | sort)
+    wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r'
+    ls "$shortcut"
+}
+# Whether the copy of itself that the uninstaller hands over to has ended; a
+# process of another Wine prefix on the machine does not count.
+uninstaller_copy_ended() {
+    local p
+    for p in $(pgrep -f '\\Un\.exe /S'); do
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 1
+    done
+    return 0
+}
+
 wine "$setup" /S
 wineserver -w
 [ -f "$installed/Brimal.exe" ] || fail "the installer put no Brimal.exe in $installed"
@@ -38,7 +55,8 @@ wineserver -w
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
 for value in "DisplayName    REG_SZ    Brimal" "Publisher    REG_SZ    Kelvox" \
-             "QuietUninstallString    REG_SZ" "DisplayIcon    REG_SZ"; do
+             "QuietUninstallString    REG_SZ" "DisplayIcon    REG_SZ" \
+             "EstimatedSize    REG_DWORD    0x"; do
     grep -q "$value" <<<"$entry" || fail "the uninstall entry lacks \"$value\""
 done
 
@@ -93,6 +111,22 @@ wine reg delete "$settings_key\\Setup" /v Left /f >/dev/null
 (cd "$installed" && exec wine Brimal.exe) >>"$work/stdout" 2>>"$work/stderr" &
 pid=$!
 main_window >/dev/null || fail "no window after a restart"
+
+# While the game runs, neither the uninstaller nor the installer touches its
+# files: both refuse, silently with exit code 2, and leave everything as it
+# was. Run in place (_?=) the uninstaller's own exit code shows; run as the
+# list of installed programs runs it, it hands over to a copy of itself.
+before=$(installation)
+status=0
+wine "$installed/Uninstall.exe" /S "_?=$(winepath -w "$installed")" || status=$?
+[ "$status" -eq 2 ] || fail "the uninstaller ran while the game did (exit code $status)"
+status=0
+wine "$setup" /S || status=$?
+[ "$status" -eq 2 ] || fail "the installer ran while the game did (exit code $status)"
+wine "$installed/Uninstall.exe" /S
+wait_until 20 uninstaller_copy_ended || fail "the uninstaller's copy did not end"
+[ "$(installation)" = "$before" ] || fail "the refused uninstaller or installer changed the installation"
+
 wineboot --end-session
 wait_until 20 bash -c "! xdotool search --onlyvisible --name '^Brimal  \$'" ||
     fail "the end of the session did not close the window"
@@ -100,11 +134,16 @@ wait_until 20 bash -c "! xdotool search --onlyvisible --name '^Brimal  \$'" ||
 wine reg query "$settings_key\\Setup" /v Top >/dev/null 2>&1 ||
     fail "the end of the session did not store the position"
 
+# A file that an older version installed and this one does not: named in the
+# install log, it goes with the rest, and so does the folder.
+echo old >"$installed/Qt5Gone.dll"
+printf 'Qt5Gone.dll\r\n' >>"$installed/install.log"
 wine "$installed/Uninstall.exe" /S
 wineserver -w
 sleep 1
 wineserver -w
 [ ! -e "$installed/Brimal.exe" ] || fail "the uninstaller left Brimal.exe"
+[ ! -e "$installed" ] || fail "the uninstaller left $(find "$installed")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left its entry"
 wine reg query "$settings_key\\Setup" >/dev/null 2>&1 || fail "the uninstaller removed the settings"

@@ -534,6 +534,6 @@ TEST(RandomGames, EveryStepKeepsTheWellTheScreenTheTimerAndTheCountersConsistent
               << tally.landings << " landings (rows 0 to 4: " << tally.rows[0] << ", "
               << tally.rows[1] << ", " << tally.rows[2] << ", " << tally.rows[3] << ", "
               << tally.rows[4] << "), " << tally.gameOvers << " game overs, " << tally.drops
-              << " opening drops (" << tally.dropGameOvers << " ended the game), "
-              << tally.replays << " replays\n";
+              << " opening drops (" << tally.dropGameOvers << " ended the game), " << tally.replays
+              << " replays\n";
 }

@@ -31,8 +31,8 @@ std::string ReplayDiffers(const GameRecord& record, const Engine& live, const Fa
         diff << "screen:" << rig.Host.Screen() << "against" << liveHost.Screen();
     for (Counter which : {Counter::Score, Counter::Kazu, Counter::Line4}) {
         if (again.CounterText(which) != live.CounterText(which))
-            diff << "counter " << again.CounterText(which) << " against "
-                 << live.CounterText(which) << "; ";
+            diff << "counter " << again.CounterText(which) << " against " << live.CounterText(which)
+                 << "; ";
     }
     if (again.PieceX != live.PieceX || again.PieceY != live.PieceY ||
         again.PieceShape != live.PieceShape || again.PieceColor != live.PieceColor)

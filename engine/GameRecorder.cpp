@@ -16,6 +16,10 @@ GameRecorder::GameRecorder(Clock clock, Finished finished)
 void GameRecorder::GameBegins(const TGameSettings& settings, int nextKind) {
     record_ = GameRecord{};
     record_.Settings = settings;
+    // The sound files and the keys are the player's own and play no part in
+    // the game: a record keeps the built-in sounds and the default keys.
+    record_.Settings.SoundFiles = TGameSettings{}.SoundFiles;
+    record_.Settings.KeyActions = TGameSettings{}.KeyActions;
     record_.NextKind = nextKind;
     record_.Events.reserve(ReservedEvents);
     recording_ = true;

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include "replay/ReplayFile.h"
+#include "scores/ScoreFile.h"
 
 namespace ReplayFiles {
 
@@ -54,10 +56,18 @@ QString LastGamePath(const QString& scoreFile) {
     return QFileInfo(scoreFile).absolutePath() + QStringLiteral("/LastGame") + Suffix;
 }
 
-QString RowPath(const QString& scoreFile, const HighScore& row) {
+namespace {
+
+QString RowPath(const QString& scoreFile, const QDateTime& ended, qint64 score) {
     // UTC, to the millisecond: the name stays when the clock changes zone.
-    const QString when = row.When.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
-    return Folder(scoreFile) + QStringLiteral("/%1-%2%3").arg(when).arg(row.Score).arg(Suffix);
+    const QString when = ended.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
+    return Folder(scoreFile) + QStringLiteral("/%1-%2%3").arg(when).arg(score).arg(Suffix);
+}
+
+} // namespace
+
+QString RowPath(const QString& scoreFile, const HighScore& row) {
+    return RowPath(scoreFile, row.When, row.Score);
 }
 
 bool Write(const QString& path, const GameRecord& game) {
@@ -81,6 +91,25 @@ void Prune(const QString& scoreFile, const HighScoreTable& table) {
     for (const QString& name : names) {
         if (!kept.contains(name)) folder.remove(name);
     }
+}
+
+bool KeepWithRow(const QString& scoreFile, const QDateTime& ended, qint64 score,
+                 const GameRecord& game) {
+    // The lock the high-score store takes for every change of the table.
+    QLockFile lock(scoreFile + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) return false;
+    QFile file(scoreFile);
+    if (!file.open(QIODevice::ReadOnly)) return true; // no table, no rows to keep
+    // A damaged table is the store's to move aside: nothing is deleted by it.
+    const std::optional<HighScoreTable> table = ParseScoreFile(file.read(64 << 20));
+    if (!table) return true;
+    bool kept = true;
+    for (const HighScore& row : table->AllRows()) {
+        if (row.When == ended && row.Score == score)
+            kept = Write(RowPath(scoreFile, ended, score), game);
+    }
+    Prune(scoreFile, *table);
+    return kept;
 }
 
 Loaded Read(const QString& path) {

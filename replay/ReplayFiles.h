@@ -26,6 +26,15 @@ bool Write(const QString& path, const GameRecord& game);
 // Deletes the replays of the folder that belong to no row of `table`.
 void Prune(const QString& scoreFile, const HighScoreTable& table);
 
+// After a game has been offered to the table: keeps `game` as the replay of
+// the row that ended at `ended` with `score`, if the table holds one, and
+// deletes the replays of rows that have dropped out. Done under the score
+// file's lock, so that another instance recording at the same moment neither
+// loses its replay nor keeps a stale one. False when a replay could not be
+// written.
+bool KeepWithRow(const QString& scoreFile, const QDateTime& ended, qint64 score,
+                 const GameRecord& game);
+
 struct Loaded {
     std::optional<GameRecord> Game;
     QString Problem; // with no game: what is wrong, in a sentence that names the file

@@ -12,6 +12,7 @@
 #include "app/FrameMargins.h"
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
+#include "app/ReplayMode.h"
 #include "components/Fonts.h"
 #include "components/PMsgDlg.h"
 #include "components/SdlSession.h"
@@ -103,6 +104,7 @@ void TBrimalM::FormCreate() {
                     BoardGeometry::PreviewBoxSize);
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
+    Replay = std::make_unique<ReplayMode>(this, *Game);
 
     // A fresh kind for the first piece, then the empty board of the stored
     // size, laid out before the window is first shown.
@@ -162,7 +164,8 @@ void TBrimalM::FormClose() {
     // store. The board surface stays until the window goes, as the well and
     // preview boxes paint from it.
     Game->Close();
-    SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
+    // A program started to watch a replay leaves the store as it found it.
+    if (!Replay->StartedForReplay()) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     Input->Stop();
     SettingsStore_.reset();
 }
@@ -199,6 +202,7 @@ void TBrimalM::ShowGameOver(const QString& text) {
     if (!played || Closed()) return;
     HighScoreStore scores(HighScoreStore::UserFilePath());
     OfferHighScore(this, Settings, game, scores);
+    Replay->KeepWithTable(game);
 }
 
 void TBrimalM::MovePointerTo(int clientX, int clientY) {

@@ -7,6 +7,7 @@
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
 #include "app/GameSession.h"
+#include "app/ReplayMode.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
@@ -58,15 +59,20 @@ void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
     if (Game) Game->Post(std::move(operation));
 }
 
+// While a replay plays, the stop command ends it, the pause command pauses
+// it, and the other commands wait for its end.
 void TBrimalM::GameGameClick() {
+    if (Replay->Active()) return;
     PostToEngine([](Engine& game) { game.GameGameClick(); });
 }
 
 void TBrimalM::GameStopClick() {
+    if (Replay->Active()) return Replay->Stop();
     PostToEngine([](Engine& game) { game.GameStopClick(); });
 }
 
 void TBrimalM::GamePauseClick() {
+    if (Replay->Active()) return Replay->TogglePause();
     PostToEngine([](Engine& game) { game.GamePauseClick(); });
 }
 
@@ -83,6 +89,7 @@ void TBrimalM::AppOnDeactivate() {
 }
 
 void TBrimalM::MemuSetupClick(QAction* sender) {
+    if (Replay->Active()) return;
     // The state is the engine's: the command takes its turn behind the
     // commands given before it and is carried out here if no game is on then.
     // The help opens no dialog of its own; the others show a modal one.
@@ -141,12 +148,10 @@ void TBrimalM::CentreOnDesktop() {
 
 void TBrimalM::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    PostToEngine([](Engine& game) { game.FormPaint(); });
+    Replay->Repaint();
 }
 
 void TBrimalM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-        PostToEngine([](Engine& game) { game.FormPaint(); });
-    }
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) Replay->Repaint();
 }

@@ -5,12 +5,15 @@
 #include <memory>
 
 #include "app/CommandQueue.h"
+#include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 
 class BoardSurface;
 class BoardWindow;
 class Engine;
+class EngineHost;
 class EngineThread;
+class GameRecorder;
 class FallClock;
 class SdlSession;
 class SoundPlayer;
@@ -70,6 +73,12 @@ public:
     // program never holds it.
     void HoldFallPeriod(int milliseconds);
     const BoardSurface& Surface() const { return *surface_; }
+    // The window's own host, for an engine that replays a game on the engine
+    // thread; used there only.
+    EngineHost& Host();
+    // Every game that ends by a piece that cannot enter is recorded; `handler`
+    // receives its record on the UI thread, before the game-over message.
+    void OnGameRecorded(std::function<void(const GameRecord&)> handler);
     SoundPlayer& Sound() { return *sound_; }
 
     // Cuts a sound the engine waits for short, lets the operation under way
@@ -87,10 +96,12 @@ private:
     std::unique_ptr<EngineThread> thread_;
     std::unique_ptr<FallClock> clock_;
     std::unique_ptr<WindowHost> host_;
+    std::unique_ptr<GameRecorder> recorder_; // engine thread
     std::unique_ptr<Engine> engine_;
-    std::unique_ptr<CommandQueue> commands_; // UI thread
-    int heldPeriod_ = 0;                     // engine thread; 0: none
-    bool closed_ = false;                    // UI thread
+    std::function<void(const GameRecord&)> onGameRecorded_; // UI thread
+    std::unique_ptr<CommandQueue> commands_;                // UI thread
+    int heldPeriod_ = 0;                                    // engine thread; 0: none
+    bool closed_ = false;                                   // UI thread
     // The context of the answers queued for the UI thread; it goes first, and
     // answers not yet delivered go with it.
     QObject replies_;

@@ -164,7 +164,6 @@ void TBrimalM::FormClose() {
     // store. The board surface stays until the window goes, as the well and
     // preview boxes paint from it.
     Game->Close();
-    // A program started to watch a replay leaves the store as it found it.
     if (!Replay->StartedForReplay()) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     Input->Stop();
     SettingsStore_.reset();

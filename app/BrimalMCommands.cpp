@@ -59,8 +59,6 @@ void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
     if (Game) Game->Post(std::move(operation));
 }
 
-// While a replay plays, the stop command ends it, the pause command pauses
-// it, and the other commands wait for its end.
 void TBrimalM::GameGameClick() {
     if (Replay->Active()) return;
     PostToEngine([](Engine& game) { game.GameGameClick(); });
@@ -103,8 +101,7 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
         if (Settings.SoundOn) Services.Desktop.MessageBeep(BeepKind::Information);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHighScore) {
-        HighScoreStore scores(HighScoreStore::UserFilePath());
-        ShowHighScores(this, Settings, scores);
+        Replay->ShowHighScores(Settings);
     } else if (sender == MenuHelp) {
         const QString help = Services.Desktop.HelpFilePath();
         if (!help.isEmpty()) Services.Desktop.ShellOpen(help);

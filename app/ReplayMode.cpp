@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "app/GameSession.h"
+#include "app/HighScoreReplays.h"
 #include "app/ReplayHost.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
@@ -169,6 +170,12 @@ void ReplayMode::KeepWithTable(const FinishedGame& game) {
     if (!lastGame_) return;
     ReplayFiles::KeepWithRow(HighScoreStore::UserFilePath(), game.Ended, game.Score, *lastGame_);
     lastGame_.reset();
+}
+
+void ReplayMode::ShowHighScores(const TGameSettings& settings) {
+    HighScoreStore scores(HighScoreStore::UserFilePath());
+    ShowHighScoresWithReplays(window_, settings, scores, LastGameFile(),
+                              [this](const QString& file) { Play(file, 1); });
 }
 
 void ReplayMode::ShowIdleTitle() {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/GameRecord.h"
+#include "engine/GameSettings.h"
 
 class GameSession;
 class QWidget;
@@ -59,6 +60,9 @@ public:
     // At a game over: the game's replay kept with its row, if it entered the
     // table.
     void KeepWithTable(const FinishedGame& game);
+    // The high-score table of the current rules, whose buttons play a row's
+    // game or the last one here.
+    void ShowHighScores(const TGameSettings& settings);
 
     // Where the last finished game is kept.
     static QString LastGameFile();

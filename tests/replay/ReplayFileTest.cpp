@@ -11,6 +11,7 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayFiles.h"
 #include "replay/ReplayStatistics.h"
+#include "replay/ScoreCsv.h"
 #include "support/GameRig.h"
 
 namespace {
@@ -188,4 +189,29 @@ TEST(ReplayStatistics, PlayedTimeLeavesPausesOutAndRatesFollowFromIt) {
     EXPECT_DOUBLE_EQ(stats.PiecesPerMinute, 120);
     EXPECT_DOUBLE_EQ(stats.RowsPerMinute, 60);
     EXPECT_DOUBLE_EQ(stats.KeysPerPiece, 2.0 / 6);
+}
+
+TEST(ScoreCsv, RowsComeWithTheirStatisticsAndNamesStayText) {
+    QTemporaryDir folder;
+    const QString scores = folder.filePath("HighScores.txt");
+    const QDateTime when = QDateTime::fromString("2026-12-10T14:03:22.120Z", Qt::ISODateWithMs);
+    const HighScore kept{"8x25 next:on fall:off ratio:off", 30, 6, 1, when, "=1+2"};
+    const HighScore lost{"8x25 next:on fall:off ratio:off", 20, 5, 0, when, "a,\"b\""};
+    GameRecord game;
+    game.Events = {{0, GameEvent::Start}, {60000, GameEvent::Action, 1}};
+    game.Pieces = "00006";
+    game.Rows = 3;
+    game.Over = true;
+    ASSERT_TRUE(ReplayFiles::Write(ReplayFiles::RowPath(scores, kept), game));
+
+    const QByteArray csv = ScoreTableCsv({kept, lost}, scores);
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n");
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0],
+              "順位,名前,得点,総数,４段抜,日時,プレイ時間（秒）,ピース/分,段/分,キー/ピース");
+    const QString local = when.toLocalTime().toString("yyyy/MM/dd HH:mm:ss");
+    EXPECT_EQ(lines[1], "1,\"'=1+2\",30,6,1," + local + ",60.0,6.0,3.0,0.17");
+    EXPECT_EQ(lines[2], "2,\"a,\"\"b\"\"\",20,5,0," + local + ",,,,");
+    EXPECT_EQ(lines[3], "");
 }

@@ -18,14 +18,17 @@
 
 namespace {
 
-// The test program's application, with its configuration and runtime folders
-// and its audio driver chosen before anything reads them.
+// The test program's application, with its configuration, data and runtime
+// folders and its audio driver chosen before anything reads them: a game that
+// ends keeps its replay in the data folder.
 class WindowTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         config_ = std::make_unique<QTemporaryDir>();
         runtime_ = std::make_unique<QTemporaryDir>();
+        data_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_->path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data_->path()));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_->path()));
         QFile::setPermissions(runtime_->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -39,11 +42,13 @@ public:
     void TearDown() override {
         app_.reset();
         runtime_.reset();
+        data_.reset();
         config_.reset();
     }
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<QTemporaryDir> data_;
     std::unique_ptr<QTemporaryDir> runtime_;
     std::unique_ptr<QApplication> app_;
 };

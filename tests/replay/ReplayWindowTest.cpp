@@ -1,0 +1,101 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/ReplayMode.h"
+#include "engine/Engine.h"
+#include "replay/ReplayFiles.h"
+#include "scores/HighScoreStore.h"
+#include "scores/RuleSet.h"
+#include "support/WindowTest.h"
+
+namespace {
+
+using ReplayWindowTest = WindowTest;
+
+std::vector<int> Grid(Engine& game) {
+    std::vector<int> cells;
+    for (int y = -Well::HiddenRows; y < game.TheWell.Height(); ++y)
+        for (int x = 0; x < game.TheWell.Width(); ++x)
+            cells.push_back(game.TheWell.GetCell(x, y));
+    return cells;
+}
+
+TEST_F(ReplayWindowTest, ARowsReplayPlaysFromTheTableToTheSameWellWithTheGameKeysInert) {
+    Open();
+    window->GameSettings().SoundOn = false;
+    StartGame();
+    DropUntilGameOver();
+    const QString last = ReplayMode::LastGameFile();
+    {
+        DialogCatcher gameOver(DialogCatcher::Answer::Enter);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gameOver.Count() == 1; }, 5000));
+        EXPECT_TRUE(QFile::exists(last));
+    }
+    Sync();
+    const std::vector<int> played = Read<std::vector<int>>(Grid);
+
+    // The game as a row of the table, with its replay beside it; then a
+    // cleared well.
+    HighScoreStore store(HighScoreStore::UserFilePath());
+    const HighScore row{
+        RuleSet::Of(window->GameSettings()).Key(), 5, 20, 0, QDateTime::currentDateTime(), "Kei"};
+    ASSERT_GE(store.Record(row).Place, 0);
+    const QString rowFile = ReplayFiles::RowPath(store.FilePath(), row);
+    QDir().mkpath(QFileInfo(rowFile).absolutePath());
+    ASSERT_TRUE(QFile::copy(last, rowFile));
+    window->GameStopClick();
+    Sync();
+    ASSERT_NE(Read<std::vector<int>>(Grid), played);
+
+    QString statistics;
+    DialogCatcher table([&](QDialog& dialog) {
+        if (dialog.objectName() != "HighScoreDialog") return;
+        statistics = dialog.findChild<QLabel*>("Statistics")->text();
+        dialog.findChild<QPushButton*>("Replay")->click();
+    });
+    window->findChild<QAction*>("MenuHighScore")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == "Brimal  -Replay-"; }, 5000));
+    EXPECT_TRUE(statistics.startsWith("プレイ時間 ")) << statistics.toStdString();
+
+    // The player's keys and the start command do nothing to the replay.
+    Press(Qt::Key_Space);
+    window->GameGameClick();
+    Sync();
+    EXPECT_TRUE(Read<bool>([](Engine& game) { return game.IsIdle(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == IdleTitle; }, 20000));
+    Sync();
+    EXPECT_EQ(Read<std::vector<int>>(Grid), played);
+}
+
+TEST_F(ReplayWindowTest, AFileThatIsNoReplayBringsAMessageNamingItAndTheWindowStaysIdle) {
+    Open();
+    QTemporaryDir folder;
+    const QString garbage = folder.filePath("garbage.brimal-replay");
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x89PNG garbage");
+    file.close();
+    DialogCatcher catcher;
+    window->Replays().PlayRequest({garbage, 1, {}});
+    ASSERT_EQ(catcher.Count(), 1);
+    EXPECT_TRUE(catcher.Texts()[0].contains(QDir::toNativeSeparators(garbage)));
+    EXPECT_TRUE(catcher.Texts()[0].endsWith("Brimalのリプレイファイルではありません。"));
+    EXPECT_EQ(Title(), IdleTitle);
+    EXPECT_FALSE(window->Replays().Active());
+
+    // A speed out of range is refused the same way.
+    const std::optional<ReplayRequest> fast =
+        ReplayArguments({"brimal", "--replay", garbage, "--speed", "17"});
+    ASSERT_TRUE(fast);
+    EXPECT_FALSE(fast->Problem.isEmpty());
+    EXPECT_EQ(ReplayArguments({"brimal", "--replay", garbage, "--speed", "16"})->Problem, "");
+    EXPECT_FALSE(ReplayArguments({"brimal"}));
+}
+
+} // namespace

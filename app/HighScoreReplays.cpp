@@ -74,7 +74,6 @@ void ShowHighScoresWithReplays(QWidget* owner, const TGameSettings& settings, Hi
     QPushButton* replay = Button(QStringLiteral("リプレイ(&P)"), "Replay", panel);
     QPushButton* last = Button(QStringLiteral("前回のゲーム(&L)"), "LastGame", panel);
     QPushButton* csv = Button(QStringLiteral("CSVで保存(&C)..."), "SaveCsv", panel);
-    last->setEnabled(QFileInfo::exists(lastGameFile));
     csv->setEnabled(!rows.isEmpty());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(replay);

@@ -30,6 +30,8 @@ TEST_F(ReplayWindowTest, ARowsReplayPlaysFromTheTableToTheSameWellWithTheGameKey
     Open();
     window->GameSettings().SoundOn = false;
     StartGame();
+    // Two ticks first, so that the replay lasts a second.
+    QTest::qWait(1100);
     DropUntilGameOver();
     const QString last = ReplayMode::LastGameFile();
     {
@@ -63,11 +65,15 @@ TEST_F(ReplayWindowTest, ARowsReplayPlaysFromTheTableToTheSameWellWithTheGameKey
     ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == "Brimal  -Replay-"; }, 5000));
     EXPECT_TRUE(statistics.startsWith("プレイ時間 ")) << statistics.toStdString();
 
-    // The player's keys and the start command do nothing to the replay.
+    // Paused, it stays; the player's keys and the start command do nothing.
+    window->GamePauseClick();
     Press(Qt::Key_Space);
     window->GameGameClick();
+    QTest::qWait(1500);
     Sync();
     EXPECT_TRUE(Read<bool>([](Engine& game) { return game.IsIdle(); }));
+    EXPECT_EQ(Title(), "Brimal  -Replay-");
+    window->GamePauseClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == IdleTitle; }, 20000));
     Sync();
     EXPECT_EQ(Read<std::vector<int>>(Grid), played);

@@ -10,18 +10,17 @@
 #include "app/CentreCommand.h"
 #include "app/CounterPanel.h"
 #include "app/FrameMargins.h"
+#include "app/GameOverHandOff.h"
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
 #include "app/ReplayMode.h"
 #include "components/Fonts.h"
-#include "components/PMsgDlg.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
 #include "engine/BoardGeometry.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
-#include "scores/HighScoreDialog.h"
 #include "settings/SettingsIO.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoundFileFallback.h"
@@ -76,17 +75,17 @@ void TBrimalM::FormCreate() {
     WindowMenu = WindowMenuAdditions::Install(this, [this](int id) { WindowMenuCommand(id); });
 
     // The store, the window position at the design size, the settings. With
-    // no stored position the outer window, frame included, is centred: its
-    // margins are asked for before the window is first shown, so that it
-    // opens where it stays.
+    // no stored position the outer window, frame included, is centred on the
+    // primary screen: its margins are asked for before the window is first
+    // shown, so that it opens where it stays.
     Sdl = std::make_unique<SdlSession>(Services.Sdl);
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const WindowPosition position = LoadSettings(
-        *SettingsStore_, Settings, screen ? screen->geometry().size() : QSize(1024, 768),
-        size().grownBy(FrameMarginsBeforeShown(*this)));
+        *SettingsStore_, Settings, screen ? screen->geometry() : QRect(0, 0, 1024, 768),
+        [this] { return size().grownBy(FrameMarginsBeforeShown(*this)); });
     move(position.Left, position.Top);
 
     // The sound files, then the game with its clips, images and engine; the
@@ -104,7 +103,8 @@ void TBrimalM::FormCreate() {
                     BoardGeometry::PreviewBoxSize);
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
-    Replay = std::make_unique<ReplayMode>(this, *Game);
+    GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
+    Replay = std::make_unique<ReplayMode>(this, *Game, *GameOver);
 
     // A fresh kind for the first piece, then the empty board of the stored
     // size, laid out before the window is first shown.
@@ -164,6 +164,7 @@ void TBrimalM::FormClose() {
     // store. The board surface stays until the window goes, as the well and
     // preview boxes paint from it.
     Game->Close();
+    GameOver->Close();
     if (!Replay->StartedForReplay()) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     Input->Stop();
     SettingsStore_.reset();
@@ -183,25 +184,15 @@ void TBrimalM::ShowCounter(Counter which, const QString& text) {
 
 void TBrimalM::ShowCaption(GameState state, const QString& caption) {
     if (Closed()) return;
-    PreviousState = ShownState;
-    ShownState = state;
+    GameOver->NoteState(state);
     setWindowTitle(caption);
 }
 
 void TBrimalM::ShowGameOver(const QString& text) {
-    if (Closed()) return;
-    // The game as the counters show it; it was played if it was in play
-    // before the game over made it idle (a game that ends in its opening drop
-    // never was, and its score is the drop's).
-    const bool played = PreviousState == GameState::Playing;
-    const FinishedGame game{Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
-                            Panel1->Count(Counter::Line4), QDateTime::currentDateTime()};
-    CenteredMessageDlg(this, text, mtCustom, mbOK, 0);
-    // The window may have been closed while the message was up.
-    if (!played || Closed()) return;
-    HighScoreStore scores(HighScoreStore::UserFilePath());
-    OfferHighScore(this, Settings, game, scores);
-    Replay->KeepWithTable(game);
+    // The game as the counters show it.
+    if (!Closed())
+        GameOver->Show(text, {Panel1->Count(Counter::Score), Panel1->Count(Counter::Kazu),
+                              Panel1->Count(Counter::Line4), QDateTime::currentDateTime()});
 }
 
 void TBrimalM::MovePointerTo(int clientX, int clientY) {

@@ -12,6 +12,7 @@ class BevelBox;
 class WindowMenuAdditions;
 class CounterPanel;
 class Engine;
+class GameOverHandOff;
 class GameSession;
 class InputRouter;
 class PreviewView;
@@ -50,7 +51,6 @@ public:
     // commands, unless a game is then in active play; every other id does
     // nothing.
     void WindowMenuCommand(int id);
-    void CentreOnDesktop();
 
     TGameSettings& GameSettings() { return Settings; }
     GameSession& Session() { return *Game; }
@@ -88,6 +88,7 @@ private:
     std::unique_ptr<InputRouter> Input;
     std::unique_ptr<ReplayMode> Replay;
     std::unique_ptr<WindowMenuAdditions> WindowMenu;
+    std::unique_ptr<GameOverHandOff> GameOver;
 
     QMenu* MenuGame = nullptr;
     QAction* GameGame = nullptr;
@@ -105,8 +106,4 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
-    // The game's state before the one shown now: at a game over, whether the
-    // game was played or ended in its opening drop.
-    GameState PreviousState = GameState::Idle;
-    GameState ShownState = GameState::Idle;
 };

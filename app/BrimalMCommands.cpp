@@ -2,7 +2,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
@@ -61,17 +60,17 @@ void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
 
 void TBrimalM::GameGameClick() {
     if (Replay->Active()) return;
-    PostToEngine([](Engine& game) { game.GameGameClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GameGameClick(); });
 }
 
 void TBrimalM::GameStopClick() {
     if (Replay->Active()) return Replay->Stop();
-    PostToEngine([](Engine& game) { game.GameStopClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GameStopClick(); });
 }
 
 void TBrimalM::GamePauseClick() {
     if (Replay->Active()) return Replay->TogglePause();
-    PostToEngine([](Engine& game) { game.GamePauseClick(); });
+    if (Game) Game->PostCommand([](Engine& game) { game.GamePauseClick(); });
 }
 
 void TBrimalM::Exit1Click() {
@@ -124,23 +123,8 @@ void TBrimalM::ShowSettingsDialog() {
 
 void TBrimalM::WindowMenuCommand(int id) {
     if (Closed() || id != CentreCommandId) return;
-    Game->RunSetupCommand(GameSession::SetupKind::OutOfActivePlay, [this] {
-        if (isMinimized()) {
-            showNormal();
-            raise();
-            activateWindow();
-        }
-        CentreOnDesktop();
-    });
-}
-
-void TBrimalM::CentreOnDesktop() {
-    if (isMinimized()) showNormal();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    Game->RunSetupCommand(GameSession::SetupKind::OutOfActivePlay,
+                          [this] { RestoreAndCentre(*this); });
 }
 
 void TBrimalM::showEvent(QShowEvent* event) {

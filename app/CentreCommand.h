@@ -20,6 +20,10 @@ using WindowMenuHandler = std::function<void(int id)>;
 // action's data; choosing the centring item calls `onCommand` with 11.
 void AddWindowMenuCommands(QMenu& menu, const WindowMenuHandler& onCommand);
 
+// The centring command itself: brings `window` back when it is minimised,
+// then centres its outer frame on the screen it is on.
+void RestoreAndCentre(QWidget& window);
+
 // The additions where this platform offers them, for as long as the object
 // lives. On Windows they go into the real window menu of the window, and the
 // system command 11 it sends calls `onCommand` (CentreCommandWindows.cpp).

@@ -14,7 +14,9 @@ void CommandQueue::Post(Task operation) {
 
 void CommandQueue::Carry(SetupCommand command) {
     if (closed_) return;
-    if (asking_) {
+    if (inModal_ && command.whileModal) {
+        command.run();
+    } else if (asking_) {
         held_.push_back({{}, std::move(command)});
     } else {
         Ask(std::move(command));
@@ -32,9 +34,18 @@ void CommandQueue::Answer(bool allowed) {
     if (closed_) return;
     SetupCommand command = std::move(asked_);
     if (allowed) {
-        if (command.modal) held_.clear();
+        if (command.modal) {
+            std::deque<Held> taken;
+            taken.swap(held_);
+            for (Held& next : taken) {
+                if (!next.operation && next.setup.whileModal) next.setup.run();
+                if (closed_) return;
+            }
+            inModal_ = true;
+        }
         command.run(); // a dialog runs its own event loop: what comes meanwhile is held
         if (closed_) return;
+        inModal_ = false;
     }
     asking_ = false;
     while (!held_.empty() && !asking_) {

@@ -28,6 +28,11 @@
 // operations (activation, repaint) change nothing. Commands given while the
 // setup command runs (its dialog is up) are held and follow it.
 //
+// A setup command that only asks that no game be in active play (the
+// centring command) is never taken that way: no game is on while a modal
+// command runs, so held behind one it is carried out just before the dialog
+// opens, and given while the dialog is up it is carried out at once.
+//
 // Threads: every call on the UI thread. The questions run on the engine
 // thread; their answers come back through `toUi`.
 class CommandQueue {
@@ -38,6 +43,7 @@ public:
         std::function<bool()> allowed; // asked on the engine thread
         Task run;                      // on the UI thread, when allowed
         bool modal = false;
+        bool whileModal = false; // carried out at once while a modal command runs
     };
 
     // toEngine runs a task on the engine thread, after those handed to it
@@ -65,5 +71,6 @@ private:
     std::deque<Held> held_; // empty while no question is out
     SetupCommand asked_;
     bool asking_ = false;
+    bool inModal_ = false; // a modal command runs (its dialog is up)
     bool closed_ = false;
 };

@@ -34,7 +34,7 @@ GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettin
             thread_->Post([this, arming] {
                 if (!clock_->IsCurrent(arming)) return;
                 engine_->Timer1Timer();
-                KeepHeldPeriod();
+                AfterOperation();
             });
         },
         timerSeam);
@@ -66,7 +66,7 @@ GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettin
         [this](CommandQueue::Task task) {
             thread_->Post([this, task = std::move(task)] {
                 task();
-                KeepHeldPeriod();
+                AfterOperation();
             });
         },
         [this](CommandQueue::Task task) {
@@ -87,7 +87,7 @@ void GameSession::RunOnEngine(const std::function<void(Engine&)>& operation) {
     if (closed_) return;
     thread_->PostAndWait([this, &operation] {
         operation(*engine_);
-        KeepHeldPeriod();
+        AfterOperation();
     });
 }
 
@@ -99,6 +99,24 @@ void GameSession::HoldFallPeriod(int milliseconds) {
     });
 }
 
+void GameSession::PostCommand(std::function<void(Engine&)> operation) {
+    Post([seen = shownEnds_, operation = std::move(operation)](Engine& game) {
+        if (game.Ends() == seen) operation(game);
+    });
+}
+
+void GameSession::AfterOperation() {
+    KeepHeldPeriod();
+    PublishEnds();
+}
+
+void GameSession::PublishEnds() {
+    if (engine_->Ends() == publishedEnds_) return;
+    publishedEnds_ = engine_->Ends();
+    QMetaObject::invokeMethod(
+        &replies_, [this, ends = publishedEnds_] { shownEnds_ = ends; }, Qt::QueuedConnection);
+}
+
 void GameSession::KeepHeldPeriod() {
     // Setting the period restarts a running clock, so it is set only when the
     // game has changed it (at the start of a game and after a landing).
@@ -107,9 +125,13 @@ void GameSession::KeepHeldPeriod() {
 
 void GameSession::RunSetupCommand(SetupKind kind, std::function<void()> command) {
     if (closed_) return;
-    std::function<bool()> allowed = [this] { return engine_->IsIdle(); };
-    if (kind == SetupKind::OutOfActivePlay) allowed = [this] { return !engine_->InActivePlay(); };
-    commands_->Carry({std::move(allowed), std::move(command), kind == SetupKind::DialogWhileIdle});
+    const bool outOfActivePlay = kind == SetupKind::OutOfActivePlay;
+    std::function<bool()> allowed = [this, seen = shownEnds_, outOfActivePlay] {
+        if (engine_->Ends() != seen) return false;
+        return outOfActivePlay ? !engine_->InActivePlay() : engine_->IsIdle();
+    };
+    commands_->Carry({std::move(allowed), std::move(command), kind == SetupKind::DialogWhileIdle,
+                      outOfActivePlay});
 }
 
 EngineHost& GameSession::Host() {

@@ -52,14 +52,21 @@ public:
     // Queues an engine operation behind the commands given before it; it
     // never waits. Dropped once closed.
     void Post(std::function<void(Engine&)> operation);
+    // The same for a command of the player's (Start, Stop, Pause), which is
+    // judged against the game the player saw when giving it: if a game or an
+    // opening drop has ended since, and the window has not shown that yet, it
+    // is dropped. So nothing given during a drop acts after it, and G
+    // hammered through a game's end starts no game behind its message.
+    void PostCommand(std::function<void(Engine&)> operation);
     // Runs an operation and waits until it is done. Only where nothing long
     // can be queued before it: at start-up, and in tests. It overtakes the
     // commands held behind a setup command's question, so it must not change
     // the game's state while one is out (CommandsSettled).
     void RunOnEngine(const std::function<void(Engine&)>& operation);
     // Carries `command` out on the UI thread in its turn among the commands,
-    // if the game then allows it; otherwise it is dropped. The UI thread
-    // never waits for the engine's answer.
+    // if the game then allows it and is the one the player saw (as for
+    // PostCommand); otherwise it is dropped. The UI thread never waits for the
+    // engine's answer.
     void RunSetupCommand(SetupKind kind, std::function<void()> command);
     // No setup command waits for its turn.
     bool CommandsSettled() const { return commands_->Settled(); }
@@ -89,7 +96,9 @@ public:
     bool Closed() const { return closed_; }
 
 private:
+    void AfterOperation(); // engine thread
     void KeepHeldPeriod(); // engine thread
+    void PublishEnds();    // engine thread
 
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<BoardSurface> surface_;
@@ -101,7 +110,11 @@ private:
     std::function<void(const GameRecord&)> onGameRecorded_; // UI thread
     std::unique_ptr<CommandQueue> commands_;                // UI thread
     int heldPeriod_ = 0;                                    // engine thread; 0: none
-    bool closed_ = false;                                   // UI thread
+    // Engine::Ends() as last told to the UI thread, and as the window has
+    // shown it: the notice is queued behind the title and message of the end.
+    int publishedEnds_ = 0; // engine thread
+    int shownEnds_ = 0;     // UI thread
+    bool closed_ = false;   // UI thread
     // The context of the answers queued for the UI thread; it goes first, and
     // answers not yet delivered go with it.
     QObject replies_;

@@ -84,7 +84,9 @@ void ShowHighScoresWithReplays(QWidget* owner, const TGameSettings& settings, Hi
     layout->addWidget(statistics);
     layout->addLayout(buttons);
     // Below the table, above the OK button.
-    static_cast<QVBoxLayout*>(dialog.layout())->insertWidget(2, panel);
+    auto* dialogLayout = static_cast<QVBoxLayout*>(dialog.layout());
+    dialogLayout->insertWidget(
+        dialogLayout->indexOf(dialog.findChild<QPushButton*>(QStringLiteral("OK"))), panel);
 
     QString chosen;
     auto selectedFile = [&]() -> QString {

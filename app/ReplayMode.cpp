@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <atomic>
 
+#include "app/GameOverHandOff.h"
 #include "app/GameSession.h"
 #include "app/HighScoreReplays.h"
 #include "app/ReplayHost.h"
@@ -60,7 +61,9 @@ struct ReplayMode::Run {
     std::atomic<bool> Busy{false}; // a step of the replay is queued or running
 };
 
-ReplayMode::ReplayMode(QWidget* window, GameSession& session) : window_(window), session_(session) {
+ReplayMode::ReplayMode(QWidget* window, GameSession& session, GameOverHandOff& gameOver)
+    : window_(window), session_(session) {
+    gameOver.OnOffered([this](const FinishedGame& game) { KeepWithTable(game); });
     pace_.setTimerType(Qt::PreciseTimer);
     pace_.setInterval(PaceMs);
     connect(&pace_, &QTimer::timeout, this, [this] { Advance(); });

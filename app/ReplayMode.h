@@ -11,6 +11,7 @@
 #include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 
+class GameOverHandOff;
 class GameSession;
 class QWidget;
 struct FinishedGame;
@@ -40,7 +41,8 @@ std::optional<ReplayRequest> ReplayArguments(const QStringList& arguments);
 // Threads: the UI thread; the replay's engine runs on the engine thread.
 class ReplayMode : public QObject {
 public:
-    ReplayMode(QWidget* window, GameSession& session);
+    // Keeps each game that `gameOver` has offered to the table with its row.
+    ReplayMode(QWidget* window, GameSession& session, GameOverHandOff& gameOver);
     ~ReplayMode() override;
 
     // The request of the command line: the program was started to watch a
@@ -57,9 +59,6 @@ public:
     void TogglePause();
     // The window's repaint, by the engine that shows the well.
     void Repaint();
-    // At a game over: the game's replay kept with its row, if it entered the
-    // table.
-    void KeepWithTable(const FinishedGame& game);
     // The high-score table of the current rules, whose buttons play a row's
     // game or the last one here.
     void ShowHighScores(const TGameSettings& settings);
@@ -72,6 +71,8 @@ private:
     void Advance();
     void Finished(const std::shared_ptr<Run>& run);
     void ShowIdleTitle();
+    // The finished game's replay kept with its row, if it entered the table.
+    void KeepWithTable(const FinishedGame& game);
 
     QWidget* window_;
     GameSession& session_;

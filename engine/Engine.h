@@ -55,6 +55,10 @@ public:
     bool IsPlaying() const { return state_ == GameState::Playing; }
     bool IsPaused() const { return state_ == GameState::Paused; }
     bool InActivePlay() const { return IsActivePlay(state_, host_.TimerEnabled()); }
+    // How many games and opening drops have ended so far. A command given
+    // while the window still showed fewer was meant for a game or a drop that
+    // is over by now; the window drops it.
+    int Ends() const { return ends_; }
 
     const std::string& CounterText(Counter which) const;
 
@@ -117,4 +121,5 @@ private:
     std::uint32_t seed_ = 0;
     bool gameOver_ = false; // the last entry test failed
     EngineJournal* journal_ = nullptr;
+    int ends_ = 0;
 };

@@ -110,6 +110,7 @@ bool Engine::NewPiece() {
     for (const CellOffset& cell : ShapeTable[PieceShape]) {
         if (TheWell.GetCell(PieceX + cell.dx, PieceY + cell.dy) != EmptyCell) {
             gameOver_ = true;
+            ++ends_;
             host_.SetTimerEnabled(false);
             if (settings_.SoundOn) host_.Beep(BeepKind::Exclamation);
             SetState(GameState::Idle);

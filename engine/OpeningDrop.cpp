@@ -14,6 +14,9 @@ bool Engine::RunOpeningDrop() {
         for (int x = 0; x < settings_.WellWidth; ++x)
             host_.DrawCell(x, y, TheWell.GetCell(x, y));
     }
+    // What the player gave while the drop ran was given to a window that let
+    // nothing through; a game over has already counted.
+    if (!gameOver_) ++ends_;
     return !gameOver_;
 }
 

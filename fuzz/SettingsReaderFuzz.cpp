@@ -252,7 +252,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     TGameSettings settings;
     {
         const SettingsStore store;
-        LoadSettings(store, settings, QSize(1024, 768), QSize(229, 448));
+        LoadSettings(store, settings, QRect(0, 0, 1024, 768), QSize(229, 448));
     }
     ApplySoundFileFallback(settings);
     CheckSoundNames(settings);

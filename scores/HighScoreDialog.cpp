@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +23,9 @@ class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        if (input.trimmed().isEmpty()) return Intermediate;
+        // A blank typed over the whole name would leave nothing to record.
+        if (input.isEmpty()) return Intermediate;
+        if (input.trimmed().isEmpty()) return Invalid;
         // Blanks typed before the next word count only once it comes.
         if (input.trimmed().toUcs4().size() > MaxNameLength) return Invalid;
         return CleanName(input) ? Acceptable : Invalid;
@@ -48,6 +51,9 @@ HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
 
     Rules = new QLabel(rules.InWords(), this);
     Rules->setObjectName(QStringLiteral("Rules"));
+    Note = new QLabel(this);
+    Note->setObjectName(QStringLiteral("Note"));
+    Note->hide();
 
     auto* namePage = new QWidget(this);
     Place = new QLabel(namePage);
@@ -93,10 +99,13 @@ HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    Name->installEventFilter(this);
+    ok->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(Rules);
+    layout->addWidget(Note);
     layout->addWidget(Pages, 0, Qt::AlignHCenter);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
@@ -113,11 +122,30 @@ void HighScoreDialog::AskName(int place, const FinishedGame& game, const QString
     Name->selectAll();
     Pages->setCurrentIndex(0);
     Name->setFocus();
+    opened_.start();
+    ownKeys_.clear();
     Recentre();
 }
 
-void HighScoreDialog::ShowTable(const QList<HighScore>& rows, int marked) {
+bool HighScoreDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Time enough for the player to see the prompt and stop tapping.
+    constexpr qint64 FirstMomentMs = 400;
+    if (record_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && opened_.elapsed() >= FirstMomentMs) {
+            ownKeys_.insert(key->key());
+        } else if (!ownKeys_.contains(key->key())) {
+            // A tap from play, or the repeat of a key held since then.
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void HighScoreDialog::ShowTable(const QList<HighScore>& rows, int marked, const QString& note) {
     record_ = nullptr;
+    Note->setText(note);
+    Note->setVisible(!note.isEmpty());
     Table->clearContents();
     for (int r = 0; r < HighScoreTable::Places; ++r) {
         QStringList texts{QString::number(r + 1)};
@@ -171,7 +199,12 @@ void HighScoreDialog::OkClick() {
         return;
     }
     const HighScoreStore::Recorded recorded = record_(*name);
-    ShowTable(recorded.Table.Rows(rulesKey_), recorded.Place);
+    if (recorded.Saved) {
+        ShowTable(recorded.Table.Rows(rulesKey_), recorded.Place);
+    } else {
+        ShowTable(recorded.Table.Rows(rulesKey_), -1,
+                  QStringLiteral("このゲームは保存できませんでした。"));
+    }
 }
 
 void HighScoreDialog::Recentre() {

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QSet>
 #include <functional>
 
 #include "scores/HighScoreStore.h"
@@ -35,9 +37,18 @@ public:
     // The name entry for a game that takes `place` (0 for the best), with
     // `offered` in the box, all of it selected. OK (Enter) records a name
     // that CleanName accepts and turns to the table; Esc records nothing.
+    // The prompt opens as a game ends, while the player may still hold or
+    // tap the game's keys (Space, X, Z, the keypad): key presses in its first
+    // moment, and the repeats of a key held since then, do not count; a key
+    // counts once released and pressed again. A blank-only name is refused
+    // as it is typed.
     void AskName(int place, const FinishedGame& game, const QString& offered, RecordName record);
-    // The rows of the rules, best first, with row `marked` marked.
-    void ShowTable(const QList<HighScore>& rows, int marked);
+    // The rows of the rules, best first, with row `marked` marked. `note`,
+    // when not empty, stands in the line above the table.
+    void ShowTable(const QList<HighScore>& rows, int marked, const QString& note = {});
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OkClick();
@@ -46,7 +57,10 @@ private:
     QWidget* owner_;
     QString rulesKey_;
     RecordName record_;
+    QElapsedTimer opened_; // when the name entry opened
+    QSet<int> ownKeys_;    // keys pressed since then: their repeats count
     QLabel* Rules;
+    QLabel* Note;
     QStackedWidget* Pages;
     QLabel* Place;
     QLabel* Counters;

@@ -44,16 +44,17 @@ HighScoreStore::Recorded HighScoreStore::Record(const HighScore& game) {
     // Read again under the lock: another instance may have recorded a game
     // since this one last looked.
     const std::optional<HighScoreTable> table = Read(locked ? Lock::Held : Lock::NotHeld);
-    result.Table = table.value_or(HighScoreTable{});
+    const HighScoreTable stored = table.value_or(HighScoreTable{});
+    result.Table = stored;
     result.Place = result.Table.Add(game);
-    if (!locked || !table) return result;
     if (result.Place < 0) {
         result.Saved = true; // nothing to write
         return result;
     }
     QSaveFile file(path_);
-    result.Saved = file.open(QIODevice::WriteOnly) &&
+    result.Saved = locked && table && file.open(QIODevice::WriteOnly) &&
                    file.write(FormatScoreFile(result.Table)) >= 0 && file.commit();
+    if (!result.Saved) result.Table = stored;
     return result;
 }
 

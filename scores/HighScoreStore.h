@@ -28,9 +28,11 @@ public:
     HighScoreTable Load();
 
     struct Recorded {
-        HighScoreTable Table; // the table with the game, as written
-        int Place = -1;       // the game's place in its rule set; -1: it did not enter
-        bool Saved = false;   // the file holds the table
+        // The table as the file now holds it: with the game when it was
+        // saved, as it was when it was not.
+        HighScoreTable Table;
+        int Place = -1;     // the game's place in its rule set; -1: it does not enter
+        bool Saved = false; // the file holds the game (or it did not enter)
     };
     // Adds a finished game to the table in the file.
     Recorded Record(const HighScore& game);

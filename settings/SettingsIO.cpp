@@ -3,6 +3,7 @@
 #include "settings/SettingsStore.h"
 
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -15,15 +16,26 @@ const char* const SoundIdents[] = {nullptr, "1-3", "4", "GND"};
 
 } // namespace
 
-WindowPosition LoadSettings(const SettingsStore& store, TGameSettings& settings, QSize screenSize,
-                            QSize windowSize) {
+WindowPosition LoadSettings(const SettingsStore& store, TGameSettings& settings, QRect screen,
+                            const std::function<QSize()>& outerSize) {
     // C++ division truncates toward zero, as the centring rule wants when the
     // window is larger than the screen.
+    // A value is stored and readable when no default shows through.
+    const auto stored = [&store](const char* ident) -> std::optional<int> {
+        const int value = store.ReadInteger("Setup", ident, 0);
+        if (value != store.ReadInteger("Setup", ident, 1)) return std::nullopt;
+        return value;
+    };
+    const std::optional<int> top = stored("Top");
+    const std::optional<int> left = stored("Left");
     WindowPosition position;
-    position.Top =
-        store.ReadInteger("Setup", "Top", (screenSize.height() - windowSize.height()) / 2);
-    position.Left =
-        store.ReadInteger("Setup", "Left", (screenSize.width() - windowSize.width()) / 2);
+    if (!top || !left) {
+        const QSize window = outerSize();
+        position.Top = screen.top() + (screen.height() - window.height()) / 2;
+        position.Left = screen.left() + (screen.width() - window.width()) / 2;
+    }
+    position.Top = top.value_or(position.Top);
+    position.Left = left.value_or(position.Left);
 
     const TGameSettings defaults;
     settings.WellWidth = store.ReadInteger("Setup", "SizeX", defaults.WellWidth);

@@ -6,8 +6,8 @@
 // Prints the median, p99 and worst of each, in microseconds.
 //
 // Run, with a settings folder of its own:
-//   export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME=$(mktemp -d) XDG_DATA_HOME=$(mktemp -d)
-//   build/bench/input/input_key_latency [presses]
+//   export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME=$(mktemp -d)
+//   XDG_DATA_HOME=$(mktemp -d) build/bench/input/input_key_latency [presses]
 #include <QApplication>
 #include <QTest>
 #include <QTimer>

@@ -9,6 +9,7 @@
 
 #include "components/HelpFile.h"
 #include "engine/Engine.h"
+#include "engine/KeyAction.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 #include "support/FindControl.h"
@@ -240,6 +241,69 @@ TEST_F(StateTableTest, ASetupCommandGivenWhileIdleIsCarriedOutBeforeAStartGivenB
     EXPECT_EQ(catcher.Count(), 1);
     EXPECT_EQ(titleBehind, IdleTitle);
     EXPECT_EQ(Title(), IdleTitle);
+}
+
+TEST_F(StateTableTest, CommandsGivenDuringTheOpeningDropAreDropped) {
+    WriteStore("[Setup]\nSizeX=10\nSizeY=30\n[Game]\nFall=1\nLevel=20\n[Sound]\nEnabeled=0\n");
+    Open();
+    DialogCatcher catcher;
+    window->GameGameClick();
+    QTest::qWait(50);
+    ASSERT_EQ(Title(), IdleTitle) << "the drop ended too soon for the test";
+    window->GamePauseClick();
+    window->GameStopClick();
+    window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
+    window->GameGameClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == PlayingTitle; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().CommandsSettled(); }, 5000));
+    Sync();
+    // Neither stopped nor paused; the dropped blocks are still there.
+    EXPECT_EQ(Title(), PlayingTitle);
+    EXPECT_TRUE(window->Session().Timer1Enabled());
+    EXPECT_GT(Read<int>([](Engine& game) {
+                  int blocks = 0;
+                  for (int y = 4; y < game.TheWell.Height(); ++y)
+                      blocks += game.TheWell.GetCell(5, y) != 0 || game.TheWell.GetCell(0, y) != 0;
+                  return blocks;
+              }),
+              0);
+    EXPECT_EQ(catcher.Count(), 0);
+}
+
+TEST_F(StateTableTest, CommandsGivenBeforeAGameOverWasShownDoNotActOnIt) {
+    Open();
+    window->GameSettings().SoundOn = false;
+    StartGame();
+    // Blocks everywhere but column 0: the piece lands where it is and the
+    // next one cannot enter.
+    const int width = window->GameSettings().WellWidth;
+    const int height = window->GameSettings().WellHeight;
+    std::vector<std::pair<int, int>> cells;
+    for (int y = 0; y < height; ++y)
+        for (int x = 1; x < width; ++x)
+            cells.emplace_back(x, y);
+    FillCells(cells);
+    QStringList shownBehind;
+    DialogCatcher catcher([&](QDialog&) { shownBehind << Title(); });
+    window->Session().Post([](Engine& game) { game.DoAction(kaDropAll); });
+    // Given while the game was on as far as the window showed.
+    window->GameGameClick();
+    window->MemuSetupClick(Find<QAction>(*window, "MenuAbout"));
+    window->GameStopClick();
+    window->MemuSetupClick(Find<QAction>(*window, "MemuSetup"));
+    window->GameGameClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return catcher.Count() >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Session().CommandsSettled(); }, 5000));
+    Sync();
+    EXPECT_EQ(catcher.Texts(), QStringList{"   GameOver!"});
+    EXPECT_EQ(Title(), IdleTitle);
+    EXPECT_EQ(Read<int>([](Engine& game) { return game.TheWell.GetCell(1, 0); }), 1)
+        << "the final well was cleared";
+
+    // Given once the message has been seen: carried out.
+    window->GameGameClick();
+    Sync();
+    EXPECT_EQ(Title(), PlayingTitle);
 }
 
 } // namespace

@@ -122,6 +122,7 @@ TEST(OpeningDrop, WithoutItStartBringsTheFirstPieceIntoAnEmptyWell) {
     EXPECT_EQ(rig.Game.PieceY, 0);
     EXPECT_TRUE(rig.Host.Enabled);
     EXPECT_EQ(rig.Host.Screen(), rig.GridWithPiece());
+    EXPECT_EQ(rig.Game.Ends(), 0) << "a start without a drop ended something";
 }
 
 TEST(OpeningDrop, LandsAtMostTheGivenNumberAndStopsOnceABlockLiesInRowThree) {
@@ -151,6 +152,7 @@ TEST(OpeningDrop, LandsAtMostTheGivenNumberAndStopsOnceABlockLiesInRowThree) {
             EXPECT_LE(landings, config.pieces);
             EXPECT_TRUE(landings == config.pieces || rowThree) << t;
             EXPECT_EQ(pauses, landings - (rowThree ? 1 : 0)) << t;
+            EXPECT_EQ(rig.Game.Ends(), 1) << "the end of the drop counts once";
             (landings < config.pieces ? stoppedEarly : ranFull)++;
         }
         if (config.pieces == 10) {
@@ -269,6 +271,7 @@ TEST(OpeningDrop, AGameOverInTheDropEndsTheStart) {
         EXPECT_EQ(rig.Host.Messages, std::vector<std::string>{"   GameOver!"});
         EXPECT_EQ(rig.Host.Caption, "Brimal  ");
         EXPECT_FALSE(rig.Host.Enabled);
+        EXPECT_EQ(rig.Game.Ends(), 1) << "the game's end and the drop's are one";
         // Start set no period after the game ended.
         const size_t message = static_cast<size_t>(
             std::find(rig.Host.Log.begin(), rig.Host.Log.end(), "message    GameOver!") -

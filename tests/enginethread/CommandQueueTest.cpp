@@ -14,8 +14,10 @@
 using namespace std::chrono_literals;
 
 // Commands by letter: h a setup command with no dialog (help), d one with a
-// modal dialog (settings), s Start, t Stop, x another operation. The test's
-// own thread plays the UI thread, `answers` its event queue.
+// modal dialog (settings), D the same dialog during which the centring
+// command is given, c the centring command, s Start, t Stop, x another
+// operation. The test's own thread plays the UI thread, `answers` its event
+// queue.
 TEST(CommandQueue, RunsEachCommandOnceInTheOrderGivenAndSettlesAfterABurst) {
     std::mutex mutex;
     std::condition_variable answered;
@@ -38,10 +40,22 @@ TEST(CommandQueue, RunsEachCommandOnceInTheOrderGivenAndSettlesAfterABurst) {
         const std::scoped_lock lock(mutex);
         done += command;
     };
+    const CommandQueue::SetupCommand centre{[&] { return !gameOn; }, [&] { note('c'); }, false,
+                                            true};
     auto give = [&](const std::string& commands) {
         for (char c : commands) {
             if (c == 'h' || c == 'd') {
                 queue.Carry({[&] { return !gameOn; }, [&, c] { note(c); }, c == 'd'});
+            } else if (c == 'D') {
+                queue.Carry({[&] { return !gameOn; },
+                             [&] {
+                                 note('D');
+                                 queue.Carry(centre);
+                                 note('/'); // the dialog closes
+                             },
+                             true});
+            } else if (c == 'c') {
+                queue.Carry(centre);
             } else {
                 queue.Post([&, c] {
                     if (c != 'x') gameOn = c == 's';
@@ -69,6 +83,9 @@ TEST(CommandQueue, RunsEachCommandOnceInTheOrderGivenAndSettlesAfterABurst) {
         {"sh", "s"},     // given while a game is on: ignored
         {"shth", "sth"}, // and carried out after Stop
         {"dsxh", "d"},   // the dialog takes what was given before it opened
+        {"dscx", "cd"},  // but not the centring command: it comes before the dialog
+        {"D", "Dc/"},    // and given while the dialog is up, it runs at once
+        {"sc", "s"},     // in play it is ignored
     };
     for (const auto& c : cases) {
         give(c.given);
@@ -80,7 +97,7 @@ TEST(CommandQueue, RunsEachCommandOnceInTheOrderGivenAndSettlesAfterABurst) {
     std::mt19937 random(16);
     std::string burst;
     for (int i = 0; i < 100; ++i)
-        burst += "hdstxxx"[random() % 7];
+        burst += "hdcstxx"[random() % 7];
     posts = 0;
     give(burst);
     EXPECT_LE(posts, 100); // each command posted or asked at most once

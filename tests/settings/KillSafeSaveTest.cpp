@@ -137,7 +137,8 @@ StoredGenerations ReadBack(const QString& storeFile, const QString& scratch) {
     if (!QFile::copy(storeFile, copy)) return {};
     const SettingsStore store(copy);
     TGameSettings loaded;
-    const WindowPosition position = LoadSettings(store, loaded, QSize(1024, 768), QSize(229, 448));
+    const WindowPosition position =
+        LoadSettings(store, loaded, QRect(0, 0, 1024, 768), QSize(229, 448));
     QFile::remove(copy);
 
     StoredGenerations stored;

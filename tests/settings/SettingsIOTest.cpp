@@ -13,7 +13,7 @@
 
 namespace {
 
-const QSize screen(1024, 768);
+const QRect screen(0, 0, 1024, 768);
 const QSize window(229, 448);
 
 // A record with no field at its default, to show that loading sets them all.
@@ -56,9 +56,36 @@ TEST(SettingsIO, FirstStartWithAnEmptyStoreGivesEveryDefaultAndACentredWindow) {
     EXPECT_FALSE(QFile::exists(folder.Path()));
 
     // A window larger than the screen: the halving truncates toward zero.
-    const WindowPosition offScreen = LoadSettings(store, settings, QSize(200, 100), window);
+    const WindowPosition offScreen = LoadSettings(store, settings, QRect(0, 0, 200, 100), window);
     EXPECT_EQ(offScreen.Top, -174);
     EXPECT_EQ(offScreen.Left, -14); // -14.5, not -15
+
+    // A primary screen that does not start at the origin (right of and below
+    // another monitor): the window opens centred on it.
+    const WindowPosition primary =
+        LoadSettings(store, settings, QRect(1280, 200, 1024, 768), window);
+    EXPECT_EQ(primary.Top, 360);
+    EXPECT_EQ(primary.Left, 1677);
+}
+
+TEST(SettingsIO, TheOuterSizeIsAskedForOnlyWhenAPositionIsMissing) {
+    for (const char* text :
+         {"[Setup]\nTop=10\nLeft=20\n", "[Setup]\nTop=10\n", "[Setup]\nTop=10\nLeft=x\n"}) {
+        SCOPED_TRACE(text);
+        StoreFolder folder;
+        folder.WriteText(text);
+        TGameSettings settings;
+        int asked = 0;
+        const WindowPosition position =
+            LoadSettings(SettingsStore(folder.Path()), settings, screen, [&] {
+                ++asked;
+                return window;
+            });
+        const bool both = QByteArray(text).contains("Left=20");
+        EXPECT_EQ(asked, both ? 0 : 1);
+        EXPECT_EQ(position.Top, 10);
+        EXPECT_EQ(position.Left, both ? 20 : 397);
+    }
 }
 
 TEST(SettingsIO, SaveSettingsWritesExactlyTheTwentyEightValuesAsText) {

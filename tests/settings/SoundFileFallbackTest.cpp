@@ -63,7 +63,7 @@ TEST(SoundFileFallback, ADeletedFileFallsBackInMemoryWhileTheStoreKeepsItsName) 
 
     const SettingsStore store(folder.Path());
     TGameSettings settings;
-    LoadSettings(store, settings, QSize(1024, 768), QSize(229, 448));
+    LoadSettings(store, settings, QRect(0, 0, 1024, 768), QSize(229, 448));
     EXPECT_EQ(settings.SoundFiles[3], "");
     ApplySoundFileFallback(settings);
 

@@ -91,7 +91,7 @@ std::string SaveIntoUnwritable(const QString& folder, Unwritable how) {
     SettingsStore store(storeFile);
     TGameSettings settings;
     const WindowPosition position =
-        LoadSettings(store, settings, QSize(1024, 768), QSize(229, 448));
+        LoadSettings(store, settings, QRect(0, 0, 1024, 768), QSize(229, 448));
     out += "loads the stored values: " +
            std::to_string(Describe(settings) == Describe(Generation(20)) && position.Top == 20) +
            "\n";
@@ -116,7 +116,7 @@ std::string SaveIntoUnwritable(const QString& folder, Unwritable how) {
     TGameSettings reread;
     const QString copy = folder + "/copy.conf";
     QFile::copy(storeFile, copy);
-    LoadSettings(SettingsStore(copy), reread, QSize(1024, 768), QSize(229, 448));
+    LoadSettings(SettingsStore(copy), reread, QRect(0, 0, 1024, 768), QSize(229, 448));
     QFile::remove(copy);
     out += "then stored: " + std::to_string(Describe(reread) == Describe(NewValues())) + "\n";
     return out;

@@ -1,0 +1,95 @@
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "scores/HighScoreDialog.h"
+#include "support/DialogCatcher.h"
+
+namespace {
+
+const TGameSettings Defaults;
+const FinishedGame Game{40, 12, 0, QDateTime(QDate(2026, 12, 10), QTime(4, 0))};
+
+// The name entry of a game that takes the first place, shown and active.
+struct NameEntry {
+    explicit NameEntry(HighScoreDialog::RecordName record)
+        : dialog(nullptr, RuleSet::Of(Defaults)) {
+        dialog.AskName(0, Game, "tester", std::move(record));
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+    QString Name() { return dialog.findChild<QLineEdit*>("Name")->text(); }
+    // The prompt's first moment over.
+    void Settle() { QTest::qWait(450); }
+    HighScoreDialog dialog;
+};
+
+TEST(HighScoreDialogTest, KeysHeldOrTappedFromPlayLeaveTheOfferedName) {
+    QStringList recorded;
+    NameEntry entry([&](const QString& name) {
+        recorded << name;
+        return HighScoreStore::Recorded{{}, 0, true};
+    });
+    QWidget* name = entry.dialog.findChild<QLineEdit*>("Name");
+    // Taps from play in the prompt's first moment, Enter among them.
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Space, Qt::NoModifier},
+                                         {Qt::Key_X, Qt::NoModifier},
+                                         {Qt::Key_Z, Qt::NoModifier},
+                                         {Qt::Key_0, Qt::KeypadModifier},
+                                         {Qt::Key_Return, Qt::NoModifier}}) {
+        QTest::keyClick(name, key, modifiers);
+    }
+    EXPECT_EQ(entry.Name(), "tester");
+    EXPECT_TRUE(recorded.isEmpty());
+
+    // A key held from play repeats after the first moment, until released.
+    QTest::qWait(450);
+    for (const QString text : {" ", "x", "0"}) {
+        QKeyEvent repeat(QEvent::KeyPress, text == " " ? Qt::Key_Space : Qt::Key_X,
+                         text == "0" ? Qt::KeypadModifier : Qt::NoModifier, text, true);
+        QApplication::sendEvent(name, &repeat);
+    }
+    EXPECT_EQ(entry.Name(), "tester");
+
+    // Pressed again, the keys are the player's: a blank over the whole name
+    // is refused and leaves it; a letter after it is typed.
+    QTest::keyRelease(name, Qt::Key_X);
+    QTest::keyClick(name, Qt::Key_Space);
+    EXPECT_EQ(entry.Name(), "tester");
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClick(name, Qt::Key_X);
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(recorded, QStringList{"testerx"});
+}
+
+TEST(HighScoreDialogTest, AGameThatCouldNotBeSavedIsNotShownInTheTable) {
+    // The score file's folder cannot be made: a file stands where it goes.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("Kelvox"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    HighScoreStore store(dir.filePath("Kelvox/HighScores.txt"));
+    DialogCatcher catcher; // the warning
+    NameEntry entry([&](const QString& name) {
+        return store.Record({RuleSet::Of(Defaults).Key(), Game.Score, Game.Pieces,
+                             Game.FourRowClears, Game.Ended, name});
+    });
+    entry.Settle();
+    QTest::keyClick(entry.dialog.findChild<QLineEdit*>("Name"), Qt::Key_Return);
+    const auto* table = entry.dialog.findChild<QTableWidget*>("Table");
+    ASSERT_TRUE(table->isVisible());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QTableWidgetItem* name = table->item(r, 1);
+        EXPECT_TRUE(!name || name->text().isEmpty()) << "row " << r << " shows a game";
+    }
+    const auto* note = entry.dialog.findChild<QLabel*>("Note");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "このゲームは保存できませんでした。");
+}
+
+} // namespace

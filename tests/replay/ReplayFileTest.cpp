@@ -8,6 +8,7 @@
 #include "engine/GameRecorder.h"
 #include "engine/KeyAction.h"
 #include "engine/ReplayCheck.h"
+#include "engine/ReplayPlayer.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayFiles.h"
 #include "replay/ReplayStatistics.h"
@@ -214,4 +215,45 @@ TEST(ScoreCsv, RowsComeWithTheirStatisticsAndNamesStayText) {
     EXPECT_EQ(lines[1], "1,\"'=1+2\",30,6,1," + local + ",60.0,6.0,3.0,0.17");
     EXPECT_EQ(lines[2], "2,\"a,\"\"b\"\"\",20,5,0," + local + ",,,,");
     EXPECT_EQ(lines[3], "");
+}
+
+TEST(GameRecorder, AStoppedGameIsDroppedAndARecordThatNoLongerFitsTheEngineIsCaught) {
+    GameRig rig;
+    int handed = 0;
+    GameRecorder recorder([&rig] { return static_cast<std::int64_t>(rig.Host.Now); },
+                          [&handed](GameRecord&&) { ++handed; });
+    rig.Game.SetJournal(&recorder);
+    rig.Game.GameGameClick();
+    rig.Tick();
+    EXPECT_TRUE(recorder.Recording());
+    rig.Game.GameStopClick();
+    EXPECT_FALSE(recorder.Recording());
+    EXPECT_EQ(handed, 0);
+
+    // Replayed by an engine that draws differently: caught at the first
+    // draw that does not fit, and the replay stops there.
+    const GameRecord played = RecordedGame().Record;
+    auto replay = [](const GameRecord& record) {
+        GameRig again;
+        again.Host.SaveWaitScreens = false;
+        again.Settings = record.Settings;
+        again.Game.ResetBoard();
+        ReplayPlayer player(again.Game, record);
+        while (!player.Done())
+            player.Step();
+        return std::pair{player.OutOfStep(), player.EndedAsRecorded()};
+    };
+    EXPECT_EQ(replay(played), std::pair(false, true));
+    GameRecord otherRange = played;
+    for (RecordedEvent& event : otherRange.Events) {
+        if (event.Kind == GameEvent::Draw) {
+            event.Range = event.Range == 2 ? 3 : 2;
+            event.Value = 1;
+            break;
+        }
+    }
+    EXPECT_EQ(replay(otherRange), std::pair(true, false));
+    GameRecord otherEnd = played;
+    otherEnd.Score = "99999";
+    EXPECT_EQ(replay(otherEnd), std::pair(false, false));
 }

@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/ReplayMode.h"
 #include "engine/Engine.h"
@@ -105,3 +107,35 @@ TEST_F(ReplayWindowTest, AFileThatIsNoReplayBringsAMessageNamingItAndTheWindowSt
 }
 
 } // namespace
+
+TEST_F(ReplayWindowTest, TheTableSavesAsCsvThroughTheFileDialog) {
+    Open();
+    HighScoreStore store(HighScoreStore::UserFilePath());
+    const HighScore row{
+        RuleSet::Of(window->GameSettings()).Key(), 7, 3, 0, QDateTime::currentDateTime(), "Kei"};
+    ASSERT_GE(store.Record(row).Place, 0);
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("table.csv");
+
+    // The file dialog opens inside the table's own loop: answered from a timer.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            files->selectFile(csv);
+            QMetaObject::invokeMethod(files, "accept");
+        }
+    });
+    DialogCatcher table([&](QDialog& dialog) {
+        if (dialog.objectName() != "HighScoreDialog") return;
+        answer.start(20);
+        dialog.findChild<QPushButton*>("SaveCsv")->click();
+        answer.stop();
+    });
+    window->findChild<QAction*>("MenuHighScore")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(csv); }, 5000));
+    QFile saved(csv);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF順位,名前,得点"));
+    EXPECT_TRUE(text.contains("\r\n1,\"Kei\",7,3,0,")) << text.toStdString();
+}

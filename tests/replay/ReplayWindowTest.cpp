@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,10 +121,13 @@ TEST_F(ReplayWindowTest, TheTableSavesAsCsvThroughTheFileDialog) {
     // The file dialog opens inside the table's own loop: answered from a timer.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            files->selectFile(csv);
-            QMetaObject::invokeMethod(files, "accept");
-        }
+        // As a player does: the folder, then the name typed and Enter.
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = files ? files->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!name || !files->isVisible()) return;
+        files->setDirectory(folder.path());
+        name->setText("table.csv");
+        QTest::keyClick(name, Qt::Key_Return);
     });
     DialogCatcher table([&](QDialog& dialog) {
         if (dialog.objectName() != "HighScoreDialog") return;

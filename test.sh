@@ -17,6 +17,13 @@ export XDG_DATA_HOME=$(mktemp -d)     # nor the real high-score table
 chmod 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
+# BRIMAL_REQUIRE_WINDOWS=1 makes the Windows part a requirement: without the
+# libraries for Windows the run fails here instead of skipping that part below.
+if [ "${BRIMAL_REQUIRE_WINDOWS:-}" = 1 ] && ! scripts/windows-deps.sh --cached >/dev/null 2>&1; then
+    echo "BRIMAL_REQUIRE_WINDOWS=1, but the libraries for Windows are not built: ./windows.sh builds them" >&2
+    exit 1
+fi
+
 scripts/setup.sh build-asan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=address,undefined
 echo "== source format (.clang-format)"
 scripts/check-format.sh
@@ -75,7 +82,7 @@ if scripts/windows-deps.sh --cached >/dev/null 2>&1; then
     echo "== the Windows build and its tests under Wine"
     ./windows.sh
 else
-    echo "== Windows tests skipped: the libraries for Windows are not built; ./windows.sh builds them and runs the tests"
+    echo "== Windows tests skipped: the libraries for Windows are not built; ./windows.sh builds them and runs the tests (BRIMAL_REQUIRE_WINDOWS=1 fails instead)"
 fi
 
 scripts/setup.sh build

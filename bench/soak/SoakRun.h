@@ -28,7 +28,8 @@ struct SoakOptions {
 // where it scores best, and Enter closes the game-over message before the next
 // G. Every few seconds it samples the process's memory, the engine's
 // invariants and the window's title; at the end it prints a summary and quits
-// the application, with exit code 1 after any violation.
+// the application, with exit code 1 after any violation (memory grown past its
+// goal after a full warm-up is one).
 //
 // Threads: the UI thread. The engine is read between its operations
 // (GameSession::RunOnEngine); a modal message runs its own event loop inside a
@@ -52,6 +53,7 @@ private:
     void Observe(const EngineSample& game);
     void CheckTitle(const std::string& caption);
     void Note(const std::string& fault);
+    bool RssGrowthJudged() const;
     bool KeepActive();
     static void Press(QWindow* window, Qt::Key key);
     static QDialog* ModalDialog();

@@ -211,22 +211,19 @@ TEST_F(StateTableTest, ASetupCommandGivenWhileIdleIsCarriedOutBeforeAStartGivenB
     // so, while the window goes on with its events.
     WriteStore("[Setup]\nSizeX=10\nSizeY=30\n[Game]\nFall=1\nLevel=20\n[Sound]\nEnabeled=0\n");
     Open();
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longestGap = 0;
+    // A window that waited for the drop would handle the beats only once it
+    // is over, all but one of them merged away.
+    int beatsDuringDrop = 0;
     QTimer beat;
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
+    QObject::connect(&beat, &QTimer::timeout, [&] { beatsDuringDrop += Title() != PlayingTitle; });
     beat.start(10);
+    QElapsedTimer clock;
     clock.start();
     window->MemuSetupClick(Find<QAction>(*window, "MenuHelp"));
     window->GameGameClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Title() == PlayingTitle; }, 20000));
-    const qint64 drop = clock.elapsed();
-    ASSERT_GT(drop, 400);
-    EXPECT_LT(longestGap, drop / 2) << "the drop took " << drop << " ms";
+    ASSERT_GT(clock.elapsed(), 400);
+    EXPECT_GE(beatsDuringDrop, 5);
     EXPECT_EQ(opened, std::vector<QString>{HelpFile()});
 
     // The settings dialog takes a G given before it opened, as any key: no

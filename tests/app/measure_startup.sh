@@ -23,10 +23,7 @@ for run in $(seq "$runs"); do
     start=$(date +%s%6N)
     "$program" 2>"$work/stderr$run" &
     pid=$!
-    for _ in $(seq 200); do
-        grep -qs "^first-paint-us " "$work/stderr$run" && break
-        sleep 0.05
-    done
+    wait_until 10 grep -qs "^first-paint-us " "$work/stderr$run" || true
     painted=$(awk '/^first-paint-us /{print $2; exit}' "$work/stderr$run")
     kill -TERM "$pid"
     wait "$pid" || true

@@ -34,8 +34,7 @@ xdotool key p
 wait_until 10 title_is "Brimal  -Play-" || fail "P did not resume"
 
 # The pieces pile up in the middle of the six columns until one cannot enter.
-wait_until 240 xdotool search --onlyvisible --name '^Brimal$' || fail "no game-over message"
-message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+message=$(message_window 240)
 title_is "Brimal  " || fail "the title is not idle after the game over"
 sleep 0.5
 shoot 4-gameover

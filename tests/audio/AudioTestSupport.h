@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <thread>
 #include <vector>
 
 // The joystick's timer needs an event loop; one application object serves the
@@ -41,16 +40,6 @@ inline bool AudioThreadRunning() {
         if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("SDLAudio")) return true;
     }
     return false;
-}
-
-// Waits until SDL's audio thread is there or gone, as `running` says; whether
-// it came to that within `limit`. A new audio thread takes its name a moment
-// after the device has opened.
-inline bool AudioThreadBecomes(bool running, std::chrono::milliseconds limit) {
-    const auto giveUp = std::chrono::steady_clock::now() + limit;
-    while (AudioThreadRunning() != running && std::chrono::steady_clock::now() < giveUp)
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    return AudioThreadRunning() == running;
 }
 
 template <class Action> std::chrono::milliseconds TimeOf(Action action) {

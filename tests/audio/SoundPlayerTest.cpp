@@ -1,6 +1,7 @@
 #include "components/SoundPlayer.h"
 #include "audio/AudioTestSupport.h"
 #include "components/SdlSession.h"
+#include "support/WaitFor.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,17 @@ using namespace std::chrono;
 namespace {
 
 // Runs with SDL's dummy audio driver, which plays in real time without a sound
-// card. Time bounds are loose: only a wait that is far too short or far too long
-// is a fault.
+// card. A wait shorter than its clip is a fault at once; one that goes on too
+// long is caught against a clip far longer than any limit, since a busy
+// machine may be slow but is never fast.
+constexpr milliseconds Limit{5000};
+
+// Long enough that a wait for its end shows against Limit.
+const QByteArray& LongClip() {
+    static const QByteArray clip = ToneWave(22050, 10000);
+    return clip;
+}
+
 class SoundPlayerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
@@ -27,13 +37,6 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         return file.fileName().toStdString();
-    }
-
-    // Waits, without any time bound of its own, until the channel falls silent.
-    void WaitUntilSilent() {
-        const auto giveUp = steady_clock::now() + seconds(5);
-        while (player.IsPlaying() && steady_clock::now() < giveUp)
-            std::this_thread::sleep_for(milliseconds(5));
     }
 
     QTemporaryDir folder;
@@ -63,35 +66,31 @@ TEST_F(SoundPlayerTest, WaitingForTheEndBlocksForTheClipsLength) {
                 player.PlayMemory(wave, true);
         });
         EXPECT_GE(waited.count(), c.lengthMs * 7 / 10);
-        EXPECT_LT(waited, seconds(5));
+        EXPECT_LT(waited, milliseconds(c.lengthMs) + Limit);
         EXPECT_FALSE(player.IsPlaying());
         EXPECT_EQ(player.LastStarted(), c.fromFile ? SoundSource::File : SoundSource::Memory);
     }
 }
 
 TEST_F(SoundPlayerTest, PlayingWithoutWaitingReturnsWhileTheClipPlaysOn) {
-    const QByteArray wave = ToneWave(22050, 1000);
-    const std::string path = WriteFile("clip.wav", wave);
+    const std::string path = WriteFile("clip.wav", LongClip());
     for (bool fromFile : {false, true}) {
         SCOPED_TRACE(fromFile ? "file" : "memory");
-        const milliseconds took = TimeOf([&] {
-            if (fromFile)
-                player.PlayFile(path, false);
-            else
-                player.PlayMemory(wave, false);
-        });
-        EXPECT_LT(took, milliseconds(500));
+        if (fromFile)
+            player.PlayFile(path, false);
+        else
+            player.PlayMemory(LongClip(), false);
+        // Had the call waited, the clip would have ended.
         EXPECT_TRUE(player.IsPlaying());
     }
 }
 
 TEST_F(SoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
-    const QByteArray longClip = ToneWave(22050, 3000);
     const QByteArray shortClip = ToneWave(11025, 100);
-    player.PlayMemory(longClip, false);
+    player.PlayMemory(LongClip(), false);
     // Were the long clip still playing, the channel would stay busy for seconds.
     const milliseconds waited = TimeOf([&] { player.PlayMemory(shortClip, true); });
-    EXPECT_LT(waited, milliseconds(2000));
+    EXPECT_LT(waited, Limit);
     EXPECT_FALSE(player.IsPlaying());
 }
 
@@ -124,7 +123,6 @@ TEST_F(SoundPlayerTest, ASoundThatCannotBePlayedGivesTheDefaultSound) {
 }
 
 TEST_F(SoundPlayerTest, MessageSoundsPlayTheirOwnClipWithoutWaiting) {
-    const QByteArray longClip = ToneWave(22050, 3000);
     const struct {
         BeepKind kind;
         SoundSource played;
@@ -136,13 +134,12 @@ TEST_F(SoundPlayerTest, MessageSoundsPlayTheirOwnClipWithoutWaiting) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
-        player.PlayMemory(longClip, false);
+        player.PlayMemory(LongClip(), false);
         player.Beep(c.kind);
         EXPECT_EQ(player.LastStarted(), c.played);
         EXPECT_TRUE(player.IsPlaying());
         // A message sound is short and replaces the long clip.
-        const milliseconds silentAfter = TimeOf([&] { WaitUntilSilent(); });
-        EXPECT_LT(silentAfter, milliseconds(2000));
+        EXPECT_TRUE(WaitFor([&] { return !player.IsPlaying(); }, Limit));
     }
 }
 
@@ -161,17 +158,14 @@ TEST_F(SoundPlayerTest, ABufferFreedAndReplacedIsNotMistakenForTheOldOne) {
 }
 
 TEST_F(SoundPlayerTest, CloseEndsAWaitUnderWayAndSilencesLaterCalls) {
-    const QByteArray longClip = ToneWave(22050, 3000);
     milliseconds waited{};
-    std::thread engine([&] { waited = TimeOf([&] { player.PlayMemory(longClip, true); }); });
-    const auto giveUp = steady_clock::now() + seconds(5);
-    while (!player.IsPlaying() && steady_clock::now() < giveUp)
-        std::this_thread::sleep_for(milliseconds(5));
+    std::thread engine([&] { waited = TimeOf([&] { player.PlayMemory(LongClip(), true); }); });
+    EXPECT_TRUE(WaitFor([&] { return player.IsPlaying(); }, Limit));
     player.Close();
     engine.join();
-    EXPECT_LT(waited, milliseconds(2500));
+    EXPECT_LT(waited, Limit);
     EXPECT_FALSE(player.HasDevice());
-    EXPECT_LT(TimeOf([&] { player.PlayMemory(longClip, true); }), milliseconds(500));
+    EXPECT_LT(TimeOf([&] { player.PlayMemory(LongClip(), true); }), Limit);
     player.Beep(BeepKind::Default);
     EXPECT_FALSE(player.IsPlaying());
 }
@@ -189,7 +183,7 @@ TEST(SoundPlayerIdleTest, TheDeviceClosesWhenIdleAndTheNextSoundStillPlays) {
 
     player.PlayMemory(clip, true);
     // Nothing plays, so SDL's audio thread is gone and costs nothing.
-    EXPECT_TRUE(AudioThreadBecomes(false, seconds(2)));
+    EXPECT_TRUE(WaitFor([] { return !AudioThreadRunning(); }, Limit));
     EXPECT_TRUE(player.HasDevice());
     EXPECT_FALSE(player.IsPlaying());
 
@@ -200,9 +194,9 @@ TEST(SoundPlayerIdleTest, TheDeviceClosesWhenIdleAndTheNextSoundStillPlays) {
         player.PlayMemory(longClip, false);
         EXPECT_EQ(player.LastStarted(), SoundSource::Memory);
         EXPECT_TRUE(player.IsPlaying());
-        EXPECT_TRUE(AudioThreadBecomes(true, milliseconds(500)));
+        EXPECT_TRUE(WaitFor(AudioThreadRunning, Limit));
     }
-    EXPECT_TRUE(AudioThreadBecomes(false, seconds(2)));
+    EXPECT_TRUE(WaitFor([] { return !AudioThreadRunning(); }, Limit));
     // Close on a closed device, and a sound after it, do nothing.
     player.Close();
     player.Beep(BeepKind::Default);

@@ -40,8 +40,7 @@ opened=$(cat "$work/opened")
 
 # The menu 設定等 (Alt+S), item バージョン情報 (A).
 choose_menu "$wid" s a
-wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no about message titled Brimal"
-message=$(xdotool search --onlyvisible --name '^Brimal$' | head -1)
+message=$(message_window 10)
 # xdotool's search ignores case; the title itself must be "Brimal".
 title=$(xdotool getwindowname "$message")
 [ "$title" = "Brimal" ] || fail "the about message is titled \"$title\", not Brimal"

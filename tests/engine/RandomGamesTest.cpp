@@ -536,4 +536,13 @@ TEST(RandomGames, EveryStepKeepsTheWellTheScreenTheTimerAndTheCountersConsistent
               << tally.rows[4] << "), " << tally.gameOvers << " game overs, " << tally.drops
               << " opening drops (" << tally.dropGameOvers << " ended the game), " << tally.replays
               << " replays\n";
+    // The checks met what they are there for: a run of the usual length (not
+    // one game run again alone) clears rows of every count, and its games end.
+    if (games >= 100) {
+        for (int rows = 1; rows <= 4; ++rows)
+            EXPECT_GT(tally.rows[rows], 0) << "no landing cleared " << rows << " rows";
+        EXPECT_GT(tally.gameOvers, 0);
+        EXPECT_GT(tally.drops, 0);
+        EXPECT_GE(tally.replays, tally.gameOvers);
+    }
 }

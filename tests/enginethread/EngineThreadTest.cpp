@@ -8,6 +8,7 @@
 
 #include "app/EngineThread.h"
 #include "app/FallClock.h"
+#include "support/WaitFor.h"
 
 using namespace std::chrono_literals;
 
@@ -49,8 +50,7 @@ TEST(EngineThread, StopCutsTheWaitUnderWayShortAndDropsTheQueue) {
         thread.Sleep(60000);
     });
     thread.Post([&] { laterRan = true; });
-    while (!started)
-        std::this_thread::sleep_for(1ms);
+    ASSERT_TRUE(WaitFor([&] { return started.load(); }, 10s));
     const auto before = std::chrono::steady_clock::now();
     thread.Stop();
     EXPECT_LT(std::chrono::steady_clock::now() - before, 30s);
@@ -85,8 +85,7 @@ TEST(FallClock, ATickQueuedForAnArmingSwitchedOffSinceIsDropped) {
     });
     // The piled-up ticks belong to the first arming and are dropped; the new
     // arming delivers one tick, which switches the timer off.
-    for (int i = 0; i < 400 && processed == 0; ++i)
-        std::this_thread::sleep_for(5ms);
+    EXPECT_TRUE(WaitFor([&] { return processed > 0; }, 10s));
     std::this_thread::sleep_for(50ms);
     thread.PostAndWait([] {});
     EXPECT_EQ(processed, 1);
@@ -121,13 +120,12 @@ TEST(FallClock, ATickOvertakenByARearmingBetweenItsAcceptanceAndItsDeliveryIsDro
         &seam);
     clock->SetInterval(20);
     clock->SetEnabled(true);
-    for (int i = 0; i < 400; ++i) {
-        {
+    WaitFor(
+        [&] {
             std::lock_guard guard(lock);
-            if (delivered.size() >= 2) break;
-        }
-        std::this_thread::sleep_for(5ms);
-    }
+            return delivered.size() >= 2;
+        },
+        10s);
     clock.reset();
     const std::vector<std::pair<std::uint64_t, bool>> expected{{1, false}, {2, true}};
     EXPECT_EQ(delivered, expected);

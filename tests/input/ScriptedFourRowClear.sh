@@ -23,30 +23,46 @@ store_settings '[Ratio]' Enabeled=1 Block1=0 Block2=100 Block3=0 Block4=0 Block5
     Block7=0 '[Setup]' SizeX=6 SizeY=25
 start_program "$brimal"
 
-# The client area below the menu bar is 16 x 25 + 4 pixels high; the well
-# starts 2 pixels into it, 16 pixels a cell.
+# The four-row counter's place in a screenshot: the client area below the menu
+# bar is 16 x 25 + 4 pixels high, the well starts 2 pixels into it.
 height=$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
-wellTop=$((height - 404 + 2))
+line4=(-crop "24x23+130+$((height - 404 + 2 + 236))" +repage)
 
-# The well in a screenshot as text, one line a row from the top, '#' for a
-# cell that shows a block and '.' for an empty (black) one.
-well() {
-    convert "$1" -crop "96x400+0+$wellTop" +repage -filter point -sample '6x25!' txt:- |
-        awk -F'[ ,:]+' 'NR > 1 { cell[$1, $2] = ($0 ~ /#000000/) ? "." : "#" }
-            END { for (y = 0; y < 25; y++) { line = ""; for (x = 0; x < 6; x++) line = line cell[x, y]; print line } }'
-}
+well() { well_text "$1" 6 25; }
 shot() { import -window "$wid" "$1"; }
 
-# Whether the falling bar stands upright in column $2: in the upper half of
-# the well only that column shows blocks.
+# Whether the falling bar stands upright in column $1: in the upper half of
+# the well only that column shows blocks. Looks at a new screenshot.
 bar_in_column() {
-    well "$1" | head -12 | awk -v want="$2" '
+    shot "$work/placing.png"
+    well "$work/placing.png" | head -12 | awk -v want="$1" '
         { for (x = 1; x <= 6; x++) if (substr($0, x, 1) == "#") cols[x - 1] = 1 }
         END { n = 0; for (c in cols) n++; exit !(n == 1 && (want in cols)) }'
 }
 
+# The number of pixels in which the four-row counter differs between the
+# screenshots before and after the last drop.
+counter_change() {
+    convert "$out/four-row-clear-before.png" "${line4[@]}" "$work/counter-before.png"
+    convert "$out/four-row-clear-after.png" "${line4[@]}" "$work/counter-after.png"
+    differing_pixels "$work/counter-before.png" "$work/counter-after.png"
+}
+
+expectedBefore=$'#####.\n#####.\n#####.\n#####.'
+expectedAfter=$'......\n......\n......\n......'
+
+# Whether the four rows have gone and the counter has changed, in a new
+# screenshot after the last drop: the landing waits 200 ms for each of the
+# four rows, then for the four-row sound.
+cleared() {
+    local change
+    shot "$out/four-row-clear-after.png"
+    [ "$(well "$out/four-row-clear-after.png" | tail -4)" = "$expectedAfter" ] &&
+        change=$(counter_change) && [ "$change" != 0 ]
+}
+
 keys g
-sleep 0.5
+wait_until 10 title_is "Brimal  -Play-" || fail "G did not start a game"
 for column in 0 1 2 3 4 5; do
     # A key that arrives during a fall step is dropped, as the game wants; so
     # the bar's place is checked and the moves repeated until it is right.
@@ -54,9 +70,7 @@ for column in 0 1 2 3 4 5; do
     for attempt in 1 2 3; do
         keys Left Left Left Left Left Up Left Left Left Left Left
         for ((i = 0; i < column; i++)); do keys Right; done
-        sleep 0.2
-        shot "$work/placing.png"
-        if bar_in_column "$work/placing.png" "$column"; then placed=yes; break; fi
+        if wait_until 2 bar_in_column "$column"; then placed=yes; break; fi
     done
     if [ "$placed" != yes ]; then
         echo "could not stand the bar upright in column $column:"
@@ -65,16 +79,11 @@ for column in 0 1 2 3 4 5; do
     fi
     if [ "$column" = 5 ]; then shot "$out/four-row-clear-before.png"; fi
     keys space
-    # The last landing waits 200 ms for each of the four rows, then for the
-    # four-row sound.
-    if [ "$column" = 5 ]; then sleep 3; else sleep 0.5; fi
 done
-shot "$out/four-row-clear-after.png"
+wait_until 10 cleared || true
 
 before=$(well "$out/four-row-clear-before.png" | tail -4)
 after=$(well "$out/four-row-clear-after.png" | tail -4)
-expectedBefore=$'#####.\n#####.\n#####.\n#####.'
-expectedAfter=$'......\n......\n......\n......'
 status=0
 if [ "$before" != "$expectedBefore" ]; then
     printf 'bottom rows before the last drop:\n%s\nexpected:\n%s\n' "$before" "$expectedBefore"
@@ -85,9 +94,8 @@ if [ "$after" != "$expectedAfter" ]; then
     status=1
 fi
 # The four-row counter has changed from "00".
-line4="-crop 24x23+130+$((wellTop + 236)) +repage"
-if compare -metric AE $line4 "$out/four-row-clear-before.png" \
-        <(convert "$out/four-row-clear-after.png" $line4 png:-) null: 2>/dev/null; then
+change=$(counter_change)
+if [ "$change" = 0 ]; then
     echo "the four-row counter did not change"
     status=1
 fi

@@ -42,13 +42,10 @@ open_table() {
 # The columns of the well's top four rows that show a block: the falling
 # square, as "##...." for columns 0 and 1.
 falling_columns() {
-    local height top
-    height=$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
-    top=$((height - (16 * 17 + 4) + 2))
     import -window "$wid" "$work/falling.png"
-    convert "$work/falling.png" -crop "96x64+0+$top" +repage -filter point -sample '6x4!' txt:- |
-        awk -F'[ ,:]+' 'NR > 1 && $0 !~ /#000000/ { col[$1] = 1 }
-            END { s = ""; for (x = 0; x < 6; x++) s = s ((x in col) ? "#" : "."); print s }'
+    well_text "$work/falling.png" 6 17 | head -4 |
+        awk '{ for (x = 1; x <= 6; x++) if (substr($0, x, 1) == "#") col[x] = 1 }
+            END { s = ""; for (x = 1; x <= 6; x++) s = s ((x in col) ? "#" : "."); print s }'
 }
 
 # Moves the falling square with the keys given until it covers the columns
@@ -74,12 +71,9 @@ drop_until_game_over() {
         keys space
         sleep 0.3
     done
-    wait_until 10 xdotool search --onlyvisible --name '^Brimal$' || fail "no game-over message"
-    xdotool search --onlyvisible --name '^Brimal$' | head -1
+    message_window 10
 }
 
-# The number of pixels in which two screenshots of the same size differ.
-differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 same_size() { [ "$(identify -format '%wx%h' "$1")" = "$(identify -format '%wx%h' "$2")" ]; }
 
 cd "$(dirname "$program")"
@@ -128,21 +122,20 @@ xdotool key g
 wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the second game"
 message=$(drop_until_game_over)
 close_message "$message" "second game-over message"
-sleep 1.5
-no_scores_window || fail "a game without points asked for a name"
+# The menu opens only once no name dialog holds the window.
 open_table 4-reopened-table
 same_size "$shots/1-empty-table.png" "$shots/4-reopened-table.png" ||
     fail "the table changed its size"
-[ "$(differing_pixels "$shots/1-empty-table.png" "$shots/4-reopened-table.png")" -gt 100 ] ||
-    fail "the reopened table looks empty"
+pixels=$(differing_pixels "$shots/1-empty-table.png" "$shots/4-reopened-table.png")
+[ "$pixels" -gt 100 ] || fail "the reopened table looks empty"
 quit_by_menu "$wid" "$pid"
 
 # 5. A damaged file: moved aside as it is, and the table starts empty.
 printf 'no score file\n' >"$scores"
 start_program "$program"
 open_table 5-after-damage
-[ "$(differing_pixels "$shots/1-empty-table.png" "$shots/5-after-damage.png")" = 0 ] ||
-    fail "the table after a damaged file is not empty"
+pixels=$(differing_pixels "$shots/1-empty-table.png" "$shots/5-after-damage.png")
+[ "$pixels" = 0 ] || fail "the table after a damaged file is not empty"
 aside=$(ls "$XDG_DATA_HOME/Kelvox/Brimal/"HighScores.damaged-*.txt)
 [ "$(cat "$aside")" = "no score file" ] || fail "the damaged file was not kept: $aside"
 quit_by_menu "$wid" "$pid"

@@ -250,6 +250,9 @@ TEST(KillSafeSaves, AKilledSaveLeavesTheOldFileOrTheNewOneAndTheNextSaveGoesOn) 
             << mostTemporaryFiles << " at once";
     RecordProperty("summary", summary.str());
     std::printf("%s\n", summary.str().c_str());
+    // Only a kill inside a save leaves its lock or temporary file beside the
+    // store: without one, no kill interrupted a save and nothing was tested.
+    EXPECT_GT(lockLeft + static_cast<int>(leftovers.size()), 0) << summary.str();
 
     // The next save clears what the killed ones left, but for a temporary
     // file whose random name could be one the user gave a copy.

@@ -179,11 +179,12 @@ TEST(SettingsStore, ASaveClearsWhatAKilledWriterLeftAndDoesNotWaitForIt) {
     QLockFile live(folder.Path() + ".lock");
     ASSERT_TRUE(live.tryLock(0));
     store.WriteInteger("Setup", "Top", 3);
+    // Timed from before the unlock's 300 ms begin: the save can end no sooner.
+    saving.restart();
     auto release = std::async(std::launch::async, [&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         live.unlock();
     });
-    saving.restart();
     EXPECT_NO_THROW(store.Sync());
     EXPECT_GE(saving.elapsed(), 250);
     EXPECT_EQ(folder.Entries(), "Setup/Top=3\n");

@@ -33,10 +33,9 @@ struct PieceState {
 };
 
 // One main window per test, over a store file of its own. The test program
-// has one application; before it is made, the user's configuration and
-// runtime folders point at temporary folders of the program's own (both are
-// looked up once per process) and SDL gets its dummy audio driver unless told
-// otherwise. Each test starts without a store file.
+// has one application; before it is made, the user's folders point at
+// temporary ones (PrivateUserFolders) and SDL gets its dummy audio driver
+// unless told otherwise. Each test starts without a store file.
 class WindowTest : public ::testing::Test {
 public:
     // The store file the window reads and writes.

@@ -23,14 +23,12 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it takes
-# clients: random display numbers collide when several servers start at once.
+# clients (or ends): random display numbers collide when several servers
+# start at once.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-for _ in $(seq 100); do
-    grep -q . "$work/display" 2>/dev/null && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
+xvfb_settled() { grep -q . "$work/display" || ! kill -0 "$xvfb"; }
+wait_until 10 xvfb_settled || true
 display=$(head -n1 "$work/display" 2>/dev/null || true)
 if [ -z "$display" ]; then
     echo "own_x.sh: Xvfb did not start:" >&2

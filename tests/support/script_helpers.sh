@@ -10,11 +10,12 @@ on_own_x() {
 }
 
 # own_session DIR: the program runs in a session of its own under DIR: empty
-# configuration and data folders DIR/config and DIR/data (so the user's store
-# and high-score table stay untouched), a private runtime folder DIR/runtime,
-# SDL's dummy audio driver and Qt on X.
+# configuration, data and cache folders DIR/config, DIR/data and DIR/cache (so
+# the user's store, high-score table and caches stay untouched), a private
+# runtime folder DIR/runtime, SDL's dummy audio driver and Qt on X.
 own_session() {
-    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime
+    export XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_CACHE_HOME=$1/cache
+    export XDG_RUNTIME_DIR=$1/runtime
     export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
@@ -99,6 +100,46 @@ main_window() {
     xdotool search --onlyvisible "${of[@]}" --name '^Brimal  $' | head -1
 }
 
+# message_window SECONDS: waits up to SECONDS for a message of the program and
+# prints its id; fails when none comes. A message is a dialog titled "Brimal"
+# (the program's open menus are titled so too).
+message_window() {
+    wait_until "$1" shown_message || fail "no message came"
+    shown_message
+}
+shown_message() {
+    local window
+    for window in $(xdotool search --onlyvisible --name '^Brimal$'); do
+        xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q _DIALOG && echo "$window" && return 0
+    done
+    return 1
+}
+
+# well_text SHOT COLUMNS ROWS: the well of COLUMNS x ROWS cells in a screenshot
+# of the main window, as text: one line a row from the top, '#' for a cell
+# that shows a block and '.' for an empty (black) one. The client area below
+# the menu bar is 16 x ROWS + 4 pixels high; the well starts 2 pixels into it,
+# 16 pixels a cell.
+well_text() {
+    local height top
+    height=$(identify -format '%h' "$1")
+    top=$((height - (16 * $3 + 4) + 2))
+    convert "$1" -crop "$((16 * $2))x$((16 * $3))+0+$top" +repage -filter point \
+        -sample "$2x$3!" txt:- |
+        awk -F'[ ,:]+' -v w="$2" -v h="$3" 'NR > 1 { cell[$1, $2] = ($0 ~ /#000000/) ? "." : "#" }
+            END { for (y = 0; y < h; y++) { line = ""; for (x = 0; x < w; x++) line = line cell[x, y]; print line } }'
+}
+
+# differing_pixels A B: the number of pixels in which two pictures of the same
+# size differ. compare exits 0 when they are alike and 1 when they differ;
+# any other status is the tool failing, which fails the check with its message.
+differing_pixels() {
+    local count status=0
+    count=$(compare -metric AE "$1" "$2" null: 2>&1) || status=$?
+    [ "$status" -le 1 ] || fail "compare $1 $2 exited with $status: $count"
+    echo "$count"
+}
+
 # title_is TITLE: whether the main window $wid shows TITLE; keys KEY...: types
 # the keys into it.
 title_is() { [ "$(xdotool getwindowname "$wid")" = "$1" ]; }
@@ -114,13 +155,22 @@ close_message() {
 }
 
 # choose_menu WID MENU ITEM: chooses a command of the window WID by its
-# menu's and its item's access keys (g or s, then the item's letter).
+# menu's and its item's access keys (g or s, then the item's letter), the
+# item's once the menu has opened: a new window shows. Fails when none does,
+# as while a modal dialog holds the window.
 choose_menu() {
+    local before
     xdotool windowfocus --sync "$1"
+    before=$(shown_windows)
     xdotool key "alt+$2"
-    sleep 0.5
+    wait_until 10 window_shown_since "$before" || fail "Alt+$2 opened no menu"
     xdotool key "$3"
 }
+
+# shown_windows: the ids of the windows that show, sorted; window_shown_since
+# IDS: whether a window shows that is not among IDS.
+shown_windows() { xdotool search --onlyvisible --name '' | sort; }
+window_shown_since() { [ -n "$(comm -13 <(echo "$1") <(shown_windows))" ]; }
 
 # quit_by_menu WID PID: quits through the game menu (Alt+G opens it, X is the
 # quit command), checks that the program PID ends cleanly and clears $pid.

@@ -12,6 +12,12 @@
 
 #include "components/MMTimer.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <mmsystem.h>
+#endif
+
 using namespace MMTimerService;
 
 namespace {
@@ -20,12 +26,17 @@ using Periods = std::map<std::uint32_t, int>;
 
 const TNotifyTimeEvent Ignore = [](TMMTimer&, std::uint32_t) {};
 
-// The bounds as the service reports them: 1 to 1000000 from the stand-in and
-// on Windows, 1 to 65535 from Wine's service.
+// The device's bounds as the messages show them: the stand-in's 1 to 1000000
+// on Linux; on Windows what winmm itself reports, asked here directly (1 to
+// 1000000 on Windows, 1 to 65535 under Wine).
 std::string DeviceBounds() {
-    TTimeCaps caps{};
-    TimeGetDevCaps(&caps, sizeof caps);
+#ifdef _WIN32
+    TIMECAPS caps{};
+    timeGetDevCaps(&caps, sizeof caps);
     return "（" + std::to_string(caps.wPeriodMin) + " ～ " + std::to_string(caps.wPeriodMax) + "）";
+#else
+    return "（1 ～ 1000000）";
+#endif
 }
 
 const std::string IntervalBoundsMessage =

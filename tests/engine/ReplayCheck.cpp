@@ -5,16 +5,21 @@
 #include "engine/ReplayPlayer.h"
 #include "support/GameRig.h"
 
-std::string ReplayDiffers(const GameRecord& record, const Engine& live, const FakeHost& liveHost) {
-    GameRig rig;
+std::pair<bool, bool> ReplayOn(GameRig& rig, const GameRecord& record) {
     rig.Host.SaveWaitScreens = false;
     rig.Settings = record.Settings;
     rig.Game.ResetBoard();
     ReplayPlayer player(rig.Game, record);
     while (!player.Done())
         player.Step();
-    if (player.OutOfStep()) return "the replay went out of step with its record";
-    if (!player.EndedAsRecorded()) return "the replay did not end as its record says";
+    return {player.OutOfStep(), player.EndedAsRecorded()};
+}
+
+std::string ReplayDiffers(const GameRecord& record, const Engine& live, const FakeHost& liveHost) {
+    GameRig rig;
+    const auto [outOfStep, endedAsRecorded] = ReplayOn(rig, record);
+    if (outOfStep) return "the replay went out of step with its record";
+    if (!endedAsRecorded) return "the replay did not end as its record says";
 
     std::ostringstream diff;
     const Engine& again = rig.Game;

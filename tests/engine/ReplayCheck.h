@@ -1,11 +1,17 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "engine/GameRecord.h"
 
 class Engine;
 class FakeHost;
+struct GameRig;
+
+// Plays `record` on `rig`, a rig of its own, from its start to its end;
+// returns the player's verdict: (out of step, ended as recorded).
+std::pair<bool, bool> ReplayOn(GameRig& rig, const GameRecord& record);
 
 // Plays `record` again on an engine of its own and compares where it ends with
 // where the recorded game stands now: the grid with its hidden rows, the

@@ -235,13 +235,7 @@ TEST(GameRecorder, AStoppedGameIsDroppedAndARecordThatNoLongerFitsTheEngineIsCau
     const GameRecord played = RecordedGame().Record;
     auto replay = [](const GameRecord& record) {
         GameRig again;
-        again.Host.SaveWaitScreens = false;
-        again.Settings = record.Settings;
-        again.Game.ResetBoard();
-        ReplayPlayer player(again.Game, record);
-        while (!player.Done())
-            player.Step();
-        return std::pair{player.OutOfStep(), player.EndedAsRecorded()};
+        return ReplayOn(again, record);
     };
     EXPECT_EQ(replay(played), std::pair(false, true));
     GameRecord otherRange = played;

@@ -32,27 +32,32 @@ cmake --build build-asan -j "$jobs"
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build-asan -j "$jobs" --output-on-failure
 
-# The settings reader under libFuzzer for 30 s, from the seed corpus that the
-# build makes, where clang is installed.
+# The settings reader and the replay reader under libFuzzer for 30 s each,
+# from the seed corpora that the build makes, where clang is installed.
 if command -v clang++ >/dev/null 2>&1; then
     CC=clang CXX=clang++ scripts/setup.sh build-fuzz -DBRIMAL_FUZZ=ON \
         -DBRIMAL_SANITIZE=address,undefined
-    cmake --build build-fuzz -j "$jobs" --target settings_fuzz
-    echo "== settings reader under libFuzzer (30 s)"
-    fuzz_corpus=$(mktemp -d)
-    fuzz_status=0
-    build-fuzz/fuzz/settings_fuzz -max_total_time=30 -timeout=10 -artifact_prefix=build-fuzz/ \
-        -print_final_stats=1 "$fuzz_corpus" build-fuzz/fuzz/seeds >build-fuzz/fuzz.log 2>&1 ||
-        fuzz_status=$?
-    rm -rf "$fuzz_corpus"
-    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' build-fuzz/fuzz.log || true
-    if [ "$fuzz_status" -ne 0 ]; then
-        tail -n 40 build-fuzz/fuzz.log
-        echo "the settings reader's fuzz target failed; the input is saved in build-fuzz/"
-        exit 1
-    fi
+    cmake --build build-fuzz -j "$jobs" --target settings_fuzz replay_fuzz
+    for target in settings:seeds replay:replay-seeds; do
+        name=${target%%:*}
+        seeds=build-fuzz/fuzz/${target#*:}
+        echo "== $name reader under libFuzzer (30 s)"
+        fuzz_corpus=$(mktemp -d)
+        fuzz_status=0
+        build-fuzz/fuzz/${name}_fuzz -max_total_time=30 -timeout=10 \
+            -artifact_prefix=build-fuzz/ -print_final_stats=1 "$fuzz_corpus" "$seeds" \
+            >build-fuzz/${name}-fuzz.log 2>&1 || fuzz_status=$?
+        rm -rf "$fuzz_corpus"
+        grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' \
+            build-fuzz/${name}-fuzz.log || true
+        if [ "$fuzz_status" -ne 0 ]; then
+            tail -n 40 build-fuzz/${name}-fuzz.log
+            echo "the $name reader's fuzz target failed; the input is saved in build-fuzz/"
+            exit 1
+        fi
+    done
 else
-    echo "== clang is not installed: the settings reader's fuzz target is skipped"
+    echo "== clang is not installed: the readers' fuzz targets are skipped"
 fi
 
 scripts/setup.sh build-tsan -DBRIMAL_CORE_ONLY=ON -DBRIMAL_SANITIZE=thread

@@ -13,6 +13,7 @@
 #include "app/GameOverHandOff.h"
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
+#include "app/ReplayMode.h"
 #include "components/Fonts.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
@@ -103,6 +104,7 @@ void TBrimalM::FormCreate() {
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
     GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
+    Replay = std::make_unique<ReplayMode>(this, *Game, *GameOver);
 
     // A fresh kind for the first piece, then the empty board of the stored
     // size, laid out before the window is first shown.
@@ -163,7 +165,7 @@ void TBrimalM::FormClose() {
     // preview boxes paint from it.
     Game->Close();
     GameOver->Close();
-    SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
+    if (!Replay->StartedForReplay()) SaveWindowPosition(*SettingsStore_, WindowPosition{y(), x()});
     Input->Stop();
     SettingsStore_.reset();
 }

@@ -16,6 +16,7 @@ class GameOverHandOff;
 class GameSession;
 class InputRouter;
 class PreviewView;
+class ReplayMode;
 class QAction;
 class QMenu;
 class SdlSession;
@@ -53,6 +54,7 @@ public:
 
     TGameSettings& GameSettings() { return Settings; }
     GameSession& Session() { return *Game; }
+    ReplayMode& Replays() { return *Replay; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +86,7 @@ private:
     std::unique_ptr<SdlSession> Sdl;
     std::unique_ptr<GameSession> Game;
     std::unique_ptr<InputRouter> Input;
+    std::unique_ptr<ReplayMode> Replay;
     std::unique_ptr<WindowMenuAdditions> WindowMenu;
     std::unique_ptr<GameOverHandOff> GameOver;
 

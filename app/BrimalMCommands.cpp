@@ -6,6 +6,7 @@
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
 #include "app/GameSession.h"
+#include "app/ReplayMode.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"
@@ -58,14 +59,17 @@ void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
 }
 
 void TBrimalM::GameGameClick() {
+    if (Replay->Active()) return;
     if (Game) Game->PostCommand([](Engine& game) { game.GameGameClick(); });
 }
 
 void TBrimalM::GameStopClick() {
+    if (Replay->Active()) return Replay->Stop();
     if (Game) Game->PostCommand([](Engine& game) { game.GameStopClick(); });
 }
 
 void TBrimalM::GamePauseClick() {
+    if (Replay->Active()) return Replay->TogglePause();
     if (Game) Game->PostCommand([](Engine& game) { game.GamePauseClick(); });
 }
 
@@ -82,6 +86,7 @@ void TBrimalM::AppOnDeactivate() {
 }
 
 void TBrimalM::MemuSetupClick(QAction* sender) {
+    if (Replay->Active()) return;
     // The state is the engine's: the command takes its turn behind the
     // commands given before it and is carried out here if no game is on then.
     // The help opens no dialog of its own; the others show a modal one.
@@ -95,8 +100,7 @@ void TBrimalM::CarryOutSetupCommand(QAction* sender) {
         if (Settings.SoundOn) Services.Desktop.MessageBeep(BeepKind::Information);
         CenteredMessageDlg(this, Resources::Text(StringTable::AboutText), mtCustom, mbOK, 0);
     } else if (sender == MenuHighScore) {
-        HighScoreStore scores(HighScoreStore::UserFilePath());
-        ShowHighScores(this, Settings, scores);
+        Replay->ShowHighScores(Settings);
     } else if (sender == MenuHelp) {
         const QString help = Services.Desktop.HelpFilePath();
         if (!help.isEmpty()) Services.Desktop.ShellOpen(this, help);
@@ -125,12 +129,10 @@ void TBrimalM::WindowMenuCommand(int id) {
 
 void TBrimalM::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    PostToEngine([](Engine& game) { game.FormPaint(); });
+    Replay->Repaint();
 }
 
 void TBrimalM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-        PostToEngine([](Engine& game) { game.FormPaint(); });
-    }
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) Replay->Repaint();
 }

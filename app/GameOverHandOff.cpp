@@ -56,4 +56,5 @@ bool GameOverHandOff::eventFilter(QObject* watched, QEvent* event) {
 void GameOverHandOff::Offer(const FinishedGame& game) {
     HighScoreStore scores(HighScoreStore::UserFilePath());
     OfferHighScore(&window_, settings_, game, scores);
+    if (offered_) offered_(game);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "engine/GameSettings.h"
@@ -31,6 +32,10 @@ public:
     void Show(const QString& text, const FinishedGame& game);
     // The window closes: no prompt opens any more.
     void Close();
+    // Called with each game once it has been offered to the table.
+    void OnOffered(std::function<void(const FinishedGame&)> handler) {
+        offered_ = std::move(handler);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,4 +49,5 @@ private:
     GameState shown_ = GameState::Idle;
     std::optional<FinishedGame> waiting_; // for the window to be restored
     bool closed_ = false;
+    std::function<void(const FinishedGame&)> offered_;
 };

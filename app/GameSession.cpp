@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <array>
+#include <chrono>
 
 #include "app/BoardSurface.h"
 #include "app/EngineThread.h"
@@ -9,6 +10,7 @@
 #include "app/WindowHost.h"
 #include "components/SoundPlayer.h"
 #include "engine/Engine.h"
+#include "engine/GameRecorder.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -42,6 +44,24 @@ GameSession::GameSession(BoardWindow& window, QObject* windowObject, TGameSettin
         std::make_unique<Engine>(*host_, settings,
                                  EngineTexts{StringTable::LoadStr(StringTable::IdleTitle),
                                              StringTable::LoadStr(StringTable::GameOverText)});
+    // Each game is recorded as it is played; a finished one goes to the UI
+    // thread whole, queued before the game-over message that follows it.
+    recorder_ = std::make_unique<GameRecorder>(
+        [] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+        },
+        [this](GameRecord&& game) {
+            auto finished = std::make_shared<GameRecord>(std::move(game));
+            QMetaObject::invokeMethod(
+                &replies_,
+                [this, finished] {
+                    if (onGameRecorded_) onGameRecorded_(*finished);
+                },
+                Qt::QueuedConnection);
+        });
+    engine_->SetJournal(recorder_.get());
     commands_ = std::make_unique<CommandQueue>(
         [this](CommandQueue::Task task) {
             thread_->Post([this, task = std::move(task)] {
@@ -114,6 +134,14 @@ void GameSession::RunSetupCommand(SetupKind kind, std::function<void()> command)
                       outOfActivePlay});
 }
 
+EngineHost& GameSession::Host() {
+    return *host_;
+}
+
+void GameSession::OnGameRecorded(std::function<void(const GameRecord&)> handler) {
+    onGameRecorded_ = std::move(handler);
+}
+
 bool GameSession::InActivePlay() const {
     return !closed_ && host_->InActivePlay();
 }
@@ -130,6 +158,7 @@ void GameSession::Close() {
     thread_->Stop();
     clock_->SetEnabled(false);
     engine_.reset();
+    recorder_.reset();
     host_.reset();
     clock_.reset();
     thread_.reset();

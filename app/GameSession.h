@@ -5,12 +5,15 @@
 #include <memory>
 
 #include "app/CommandQueue.h"
+#include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 
 class BoardSurface;
 class BoardWindow;
 class Engine;
+class EngineHost;
 class EngineThread;
+class GameRecorder;
 class FallClock;
 class SdlSession;
 class SoundPlayer;
@@ -77,6 +80,12 @@ public:
     // program never holds it.
     void HoldFallPeriod(int milliseconds);
     const BoardSurface& Surface() const { return *surface_; }
+    // The window's own host, for an engine that replays a game on the engine
+    // thread; used there only.
+    EngineHost& Host();
+    // Every game that ends by a piece that cannot enter is recorded; `handler`
+    // receives its record on the UI thread, before the game-over message.
+    void OnGameRecorded(std::function<void(const GameRecord&)> handler);
     SoundPlayer& Sound() { return *sound_; }
 
     // Cuts a sound the engine waits for short, lets the operation under way
@@ -96,9 +105,11 @@ private:
     std::unique_ptr<EngineThread> thread_;
     std::unique_ptr<FallClock> clock_;
     std::unique_ptr<WindowHost> host_;
+    std::unique_ptr<GameRecorder> recorder_; // engine thread
     std::unique_ptr<Engine> engine_;
-    std::unique_ptr<CommandQueue> commands_; // UI thread
-    int heldPeriod_ = 0;                     // engine thread; 0: none
+    std::function<void(const GameRecord&)> onGameRecorded_; // UI thread
+    std::unique_ptr<CommandQueue> commands_;                // UI thread
+    int heldPeriod_ = 0;                                    // engine thread; 0: none
     // Engine::Ends() as last told to the UI thread, and as the window has
     // shown it: the notice is queued behind the title and message of the end.
     int publishedEnds_ = 0; // engine thread

@@ -2,6 +2,7 @@
 
 #include "app/BrimalM.h"
 #include "app/PlatformStart.h"
+#include "app/ReplayMode.h"
 #include "app/TerminationSignal.h"
 #include "components/PMsgDlg.h"
 #include "components/QtJapanese.h"
@@ -30,5 +31,11 @@ int main(int argc, char* argv[]) {
     // position is saved.
     CloseOnTermination(&window);
     window.show();
+    // brimal --replay FILE [--speed N]: the replay starts once the window is up.
+    if (const std::optional<ReplayRequest> request = ReplayArguments(app.arguments())) {
+        QMetaObject::invokeMethod(
+            &window, [&window, request] { window.Replays().PlayRequest(*request); },
+            Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -10,6 +10,11 @@ bool Engine::IsFree(int x, int y, int shape) const {
 }
 
 void Engine::DoAction(int code) {
+    Note(GameEvent::Action, code);
+    Act(code);
+}
+
+void Engine::Act(int code) {
     switch (code) {
     case kaDropFast:
         host_.SetTimerEnabled(false);

@@ -42,6 +42,8 @@ void Engine::ResetBoard() {
 }
 
 void Engine::FormPaint() {
+    // Recorded too: a repaint shows cells that an opening drop painted over.
+    Note(GameEvent::Paint);
     host_.FillWellBlack();
     for (int y = 0; y < TheWell.Height(); ++y) {
         for (int x = 0; x < TheWell.Width(); ++x) {

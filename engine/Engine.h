@@ -5,6 +5,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/EngineHost.h"
+#include "engine/EngineJournal.h"
 #include "engine/GameSettings.h"
 #include "engine/GameState.h"
 #include "engine/Well.h"
@@ -35,6 +36,10 @@ public:
     void AppOnActivate();
     void AppOnDeactivate();
     void FormPaint();
+
+    // Follows the game's course from now on (nullptr: nobody does). The
+    // journal must outlive its use.
+    void SetJournal(EngineJournal* journal) { journal_ = journal; }
 
     // Empty board of the size in the settings; counters at zero.
     void ResetBoard();
@@ -84,6 +89,7 @@ private:
     void UpdateCountersAndPeriod(int rows);
 
     // The player's actions.
+    void Act(int code);
     bool IsFree(int x, int y, int shape) const;
     void Turn(TurnDirection direction);
     void MoveSideways(int dx, int direction);
@@ -92,6 +98,12 @@ private:
     // The opening drop.
     bool RunOpeningDrop();
     bool DropOpeningPiece();
+
+    void TogglePause();
+    // Tells the journal of an operation from outside.
+    void Note(GameEvent kind, int value = 0) {
+        if (journal_) journal_->Operation(kind, value);
+    }
 
     void DrawPiece(int code);
     void DrawFallingPiece() { DrawPiece(PieceColor); }
@@ -108,5 +120,6 @@ private:
     std::string counters_[3];
     std::uint32_t seed_ = 0;
     bool gameOver_ = false; // the last entry test failed
+    EngineJournal* journal_ = nullptr;
     int ends_ = 0;
 };

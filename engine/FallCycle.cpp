@@ -2,6 +2,10 @@
 #include "engine/KeyAction.h"
 
 void Engine::GameGameClick() {
+    if (journal_) {
+        if (IsIdle()) journal_->GameBegins(settings_, NextKind);
+        journal_->Operation(GameEvent::Start, 0);
+    }
     if (IsPaused()) {
         SetState(GameState::Playing);
         host_.SetTimerEnabled(true);
@@ -30,12 +34,16 @@ void Engine::GameGameClick() {
 }
 
 void Engine::GameStopClick() {
+    Note(GameEvent::Stop);
+    const bool gameOn = !IsIdle();
     host_.SetTimerEnabled(false);
     ResetBoard();
     SetState(GameState::Idle);
+    if (gameOn && journal_) journal_->GameEnds(*this, false);
 }
 
 void Engine::Timer1Timer() {
+    Note(GameEvent::Tick);
     if (!host_.TimerEnabled()) return;
     // Off for the step; the step switches it on again, so the next tick comes
     // one full period after the step has ended, however long it took.
@@ -79,6 +87,7 @@ void Engine::LandPiece() {
     }
     if (settings_.SoundOn) PlaySlot(3, false);
     const int rows = RemoveFullRows();
+    if (journal_) journal_->Landed(rows);
     RepaintCollapse();
     UpdateCountersAndPeriod(rows);
     NewPiece();
@@ -105,6 +114,8 @@ bool Engine::NewPiece() {
             host_.SetTimerEnabled(false);
             if (settings_.SoundOn) host_.Beep(BeepKind::Exclamation);
             SetState(GameState::Idle);
+            // The journal hears of the end before the window shows it.
+            if (journal_) journal_->GameEnds(*this, true);
             host_.ShowMessage(texts_.GameOver);
             return false;
         }

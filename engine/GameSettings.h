@@ -20,6 +20,8 @@ struct TGameSettings {
     std::array<std::string, 4> SoundFiles{"", "Standard", "Standard", "Standard"};
     bool RatioOn = false;
     std::array<int, 8> Ratios{0, 15, 15, 14, 14, 14, 14, 14};
+
+    bool operator==(const TGameSettings&) const = default;
 };
 
 // The ranges the settings dialog offers. The engine holds a stored value to

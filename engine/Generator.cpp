@@ -9,7 +9,9 @@ int Engine::Rnd(int n) {
     seed_ = host_.MillisecondsSinceMidnightUtc();
     seed_ = seed_ * 134775813u + 1u;
     const std::uint64_t product = static_cast<std::uint64_t>(seed_) * static_cast<std::uint32_t>(n);
-    return static_cast<int>(product >> 32) + 1;
+    const int drawn = static_cast<int>(product >> 32) + 1;
+    // A replay puts the recorded draw in its place.
+    return journal_ ? journal_->Draw(n, drawn) : drawn;
 }
 
 int Engine::PickKind() {

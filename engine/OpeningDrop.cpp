@@ -26,13 +26,13 @@ bool Engine::DropOpeningPiece() {
 
     const int turns = Rnd(3) + 1;
     for (int i = 0; i < turns; ++i)
-        DoAction(kaRotateLeft);
+        Act(kaRotateLeft);
     for (int i = 0; i < settings_.WellWidth / 2 + 3; ++i)
-        DoAction(kaMoveLeft);
+        Act(kaMoveLeft);
     const int moves = Rnd(settings_.WellWidth - 2) - 1;
     for (int i = 0; i < moves; ++i)
-        DoAction(kaMoveRight);
-    DoAction(kaDropAll);
+        Act(kaMoveRight);
+    Act(kaDropAll);
     if (gameOver_) return false;
 
     for (int x = 0; x < settings_.WellWidth; ++x) {

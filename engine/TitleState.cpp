@@ -17,6 +17,11 @@ void Engine::SetState(GameState state) {
 }
 
 void Engine::GamePauseClick() {
+    Note(GameEvent::Pause);
+    TogglePause();
+}
+
+void Engine::TogglePause() {
     if (IsPlaying()) {
         SetState(GameState::Paused);
         host_.SetTimerEnabled(false);
@@ -27,10 +32,12 @@ void Engine::GamePauseClick() {
 }
 
 void Engine::AppOnDeactivate() {
-    if (IsPlaying()) GamePauseClick();
+    Note(GameEvent::Deactivate);
+    if (IsPlaying()) TogglePause();
 }
 
 void Engine::AppOnActivate() {
+    Note(GameEvent::Activate);
     // Activation never resumes a paused game; a timer that already runs keeps
     // its period.
     host_.SetTimerEnabled(IsPlaying());

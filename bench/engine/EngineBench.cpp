@@ -3,14 +3,20 @@
 #include <chrono>
 #include <random>
 
+#include "engine/GameRecorder.h"
 #include "engine/KeyAction.h"
 #include "support/GameRig.h"
 
 // Random actions and ticks in a default well; a game that ends is started
-// again (the start counts as a step).
+// again (the start counts as a step). With argument 1 every game is recorded
+// as the program records it, for the recording's cost per step.
 static void RandomActions(benchmark::State& state) {
     GameRig rig;
     rig.Host.SaveWaitScreens = false;
+    long recorded = 0;
+    GameRecorder recorder([&rig] { return static_cast<std::int64_t>(rig.Host.Now); },
+                          [&recorded](GameRecord&& game) { recorded += game.Events.size(); });
+    if (state.range(0) == 1) rig.Game.SetJournal(&recorder);
     rig.Game.GameGameClick();
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> pick(0, 9);
@@ -32,8 +38,9 @@ static void RandomActions(benchmark::State& state) {
         rig.Host.Messages.clear();
     }
     state.SetItemsProcessed(state.iterations());
+    state.counters["recorded"] = static_cast<double>(recorded);
 }
-BENCHMARK(RandomActions);
+BENCHMARK(RandomActions)->Arg(0)->Arg(1);
 
 // One landing of a vertical bar that completes the four bottom rows of a
 // well of `range(0)` x `range(0)` cells (at least 17 rows), with no wait after
@@ -65,3 +72,17 @@ static void FourRowLanding(benchmark::State& state) {
     }
 }
 BENCHMARK(FourRowLanding)->Arg(8)->Arg(50)->UseManualTime();
+
+// What the recorder adds to one tick: the append of the tick and its time.
+static void RecordedTick(benchmark::State& state) {
+    std::int64_t now = 0;
+    GameRecorder recorder([&now] { return ++now; }, [](GameRecord&&) {});
+    recorder.GameBegins(TGameSettings{}, 1);
+    for (auto _ : state) {
+        recorder.Operation(GameEvent::Tick, 0);
+        // A long game: the buffer starts afresh now and then, as for a new game.
+        if (recorder.Current().Events.size() >= (1u << 20)) recorder.GameBegins(TGameSettings{}, 1);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(RecordedTick);

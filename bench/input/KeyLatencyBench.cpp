@@ -7,7 +7,7 @@
 //
 // Run, with a settings folder of its own:
 //   export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME=$(mktemp -d)
-//   build/bench/input/input_key_latency [presses]
+//   XDG_DATA_HOME=$(mktemp -d) build/bench/input/input_key_latency [presses]
 #include <QApplication>
 #include <QTest>
 #include <QTimer>

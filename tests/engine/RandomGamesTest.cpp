@@ -8,6 +8,8 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "ReplayCheck.h"
+#include "engine/GameRecorder.h"
 #include "engine/KeyAction.h"
 #include "support/GameRig.h"
 
@@ -15,7 +17,10 @@
 // every engine operation what must always hold: walls and floor intact, the
 // falling piece clear of blocks, the screen showing the grid and the piece,
 // the timer running exactly while a game is played, and the counters agreeing
-// with the landings and the rows they removed.
+// with the landings and the rows they removed. Every game is recorded as it is
+// played and replayed from its record when it ends (or when the run stops
+// while it is on); the replay must end with the same well, screen, counters
+// and queue.
 //
 // BRIMAL_SOAK_GAMES sets the number of games (a soak run); BRIMAL_SEED the
 // first seed (game i uses seed + i).
@@ -41,7 +46,8 @@ void ReportSeedOnAbort(int) {
 
 // What the games went through, to see that the checks met every case.
 struct Tally {
-    long steps = 0, landings = 0, rows[5] = {}, gameOvers = 0, drops = 0, dropGameOvers = 0;
+    long steps = 0, landings = 0, rows[5] = {}, gameOvers = 0, drops = 0, dropGameOvers = 0,
+         replays = 0;
 };
 Tally tally;
 
@@ -73,7 +79,9 @@ const char* OpName(Op op) {
 
 class RandomGame {
 public:
-    explicit RandomGame(std::uint32_t seed) : seed_(seed), rng_(seed) {}
+    explicit RandomGame(std::uint32_t seed) : seed_(seed), rng_(seed) {
+        rig_.Game.SetJournal(&recorder_);
+    }
 
     // Plays one game from its start to its end (or a step limit); returns an
     // empty text or what went wrong.
@@ -84,6 +92,7 @@ public:
             if (!Step()) return failure_;
             if (step_ > 0 && Game().IsIdle() && Uniform(0, 3) == 0) break; // the game has ended
         }
+        if (recorder_.Recording()) CheckReplay(recorder_.Current());
         return failure_;
     }
 
@@ -302,8 +311,20 @@ private:
         if (Host().Draws != drawsBefore) pieceMasked_ = false;
         if (op == Op::Stop) kazu_ = score_ = line4_ = 0;
         if (op == Op::Start && wasIdle && !ReckonStart()) return false;
-        return CheckWellAndScreen() && CheckLandings(op, landing, blocksBefore) && CheckState() &&
-               CheckCounters();
+        if (!(CheckWellAndScreen() && CheckLandings(op, landing, blocksBefore) && CheckState() &&
+              CheckCounters()))
+            return false;
+        for (const GameRecord& record : finished_) {
+            if (!CheckReplay(record)) return false;
+        }
+        finished_.clear();
+        return true;
+    }
+
+    bool CheckReplay(const GameRecord& record) {
+        ++tally.replays;
+        const std::string diff = ReplayDiffers(record, Game(), Host());
+        return diff.empty() || Fail("the replay differs: " + diff);
     }
 
     // A new game: the counters start from zero, and an opening drop leaves
@@ -473,6 +494,9 @@ private:
     std::uint32_t seed_;
     std::mt19937 rng_;
     GameRig rig_;
+    std::vector<GameRecord> finished_; // games that ended in this step
+    GameRecorder recorder_{[this] { return static_cast<std::int64_t>(rig_.Host.Now); },
+                           [this](GameRecord&& game) { finished_.push_back(std::move(game)); }};
     int step_ = 0;
     const char* op_ = "";
     int action_ = 0;
@@ -510,7 +534,8 @@ TEST(RandomGames, EveryStepKeepsTheWellTheScreenTheTimerAndTheCountersConsistent
               << tally.landings << " landings (rows 0 to 4: " << tally.rows[0] << ", "
               << tally.rows[1] << ", " << tally.rows[2] << ", " << tally.rows[3] << ", "
               << tally.rows[4] << "), " << tally.gameOvers << " game overs, " << tally.drops
-              << " opening drops (" << tally.dropGameOvers << " ended the game)\n";
+              << " opening drops (" << tally.dropGameOvers << " ended the game), " << tally.replays
+              << " replays\n";
     // The checks met what they are there for: a run of the usual length (not
     // one game run again alone) clears rows of every count, and its games end.
     if (games >= 100) {
@@ -518,5 +543,6 @@ TEST(RandomGames, EveryStepKeepsTheWellTheScreenTheTimerAndTheCountersConsistent
             EXPECT_GT(tally.rows[rows], 0) << "no landing cleared " << rows << " rows";
         EXPECT_GT(tally.gameOvers, 0);
         EXPECT_GT(tally.drops, 0);
+        EXPECT_GE(tally.replays, tally.gameOvers);
     }
 }

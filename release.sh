@@ -85,13 +85,8 @@ done_stage
 
 stage "Windows program, zip Brimal-$short_version-win64.zip and installer Brimal-$short_version-setup.exe"
 # The generators of the cell images, clips and icon come from the Linux build.
-cmake -S "$src" -B "$work/win64" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DBRIMAL_WIN64_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBRIMAL_HOST_TOOLS="$work/linux/resources" >"$work/win64.log" 2>&1 ||
-    { cat "$work/win64.log"; exit 1; }
-cmake --build "$work/win64" -j "$jobs" --target Brimal >>"$work/win64.log" 2>&1 ||
+"$src/scripts/windows-configure.sh" "$work/win64" "$prefix" "$work/linux/resources"
+cmake --build "$work/win64" -j "$jobs" --target Brimal >"$work/win64.log" 2>&1 ||
     { tail -n 60 "$work/win64.log"; echo "release.sh: the Windows build failed ($work/win64.log)"; exit 1; }
 "$src/scripts/windows-deploy.sh" "$work/win64" "$prefix"
 "$src/scripts/windows-package.sh" "$work/win64" "$short_version"

@@ -33,6 +33,10 @@ fi
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 umask 022
+# ccache may serve compilations, but must not rewrite the compiler's paths:
+# with a base folder it passes relative ones, which the build's prefix maps do
+# not match, and __FILE__ would then name the build's own layout.
+unset CCACHE_BASEDIR
 
 version=$(git show HEAD:CMakeLists.txt | sed -n 's/^project(Brimal VERSION \([0-9.]*\).*/\1/p')
 short_version=$(cut -d. -f1-3 <<<"$version")

@@ -68,7 +68,7 @@ src=$work/brimal-$version
 done_stage
 
 stage "Debian package brimal_${version}_amd64.deb"
-(cd "$src" && scripts/setup.sh "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+(cd "$src" && scripts/setup.sh "$work/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMAL_RELEASE=ON \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)
 cmake --build "$work/linux" -j "$jobs" --target Brimal brimal_desktop_files brimal_MakeCells \
     brimal_MakeClips brimal_MakeIcon >"$work/linux.log" 2>&1 ||
@@ -89,7 +89,7 @@ done_stage
 
 stage "Windows program, zip Brimal-$short_version-win64.zip and installer Brimal-$short_version-setup.exe"
 # The generators of the cell images, clips and icon come from the Linux build.
-"$src/scripts/windows-configure.sh" "$work/win64" "$prefix" "$work/linux/resources"
+"$src/scripts/windows-configure.sh" "$work/win64" "$prefix" "$work/linux/resources" -DBRIMAL_RELEASE=ON
 cmake --build "$work/win64" -j "$jobs" --target Brimal >"$work/win64.log" 2>&1 ||
     { tail -n 60 "$work/win64.log"; echo "release.sh: the Windows build failed ($work/win64.log)"; exit 1; }
 "$src/scripts/windows-deploy.sh" "$work/win64" "$prefix"

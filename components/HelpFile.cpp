@@ -25,6 +25,10 @@ QString FindHelpFile(const HelpFileFolders& folders) {
 }
 
 QString HelpFile() {
-    return FindHelpFile({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                         QStringLiteral(BRIMAL_BUILD_FOLDER)});
+#ifdef BRIMAL_BUILD_FOLDER
+    const QString buildFolder = QStringLiteral(BRIMAL_BUILD_FOLDER);
+#else
+    const QString buildFolder;
+#endif
+    return FindHelpFile({QDir::currentPath(), QCoreApplication::applicationDirPath(), buildFolder});
 }

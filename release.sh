@@ -28,6 +28,12 @@ if [ -n "$(git status --porcelain)" ]; then
     exit 1
 fi
 
+if ! prefix=$(scripts/windows-deps.sh --cached); then
+    echo "release.sh: the Windows libraries are not in the cache; ./windows.sh builds them once" >&2
+    echo "(about half an hour on two cores), then run ./release.sh again." >&2
+    exit 1
+fi
+
 # What the builds see of the machine is fixed here: the clock, the time zone,
 # the language and the permissions of new files.
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
@@ -76,15 +82,6 @@ cmake --build "$work/linux" -j "$jobs" --target Brimal brimal_desktop_files brim
 cpack -G DEB --config "$work/linux/CPackConfig.cmake" -B "$work/deb" >"$work/deb.log" 2>&1 ||
     { cat "$work/deb.log"; exit 1; }
 mv "$work/deb/brimal_${version}_amd64.deb" "$dist/"
-done_stage
-
-stage "Windows libraries (the cache of ./windows.sh)"
-if ! prefix=$("$src/scripts/windows-deps.sh" --cached); then
-    echo "release.sh: the Windows libraries are not in the cache; ./windows.sh builds them once" >&2
-    echo "(about half an hour on two cores), then run ./release.sh again." >&2
-    exit 1
-fi
-echo "   $prefix"
 done_stage
 
 stage "Windows program, zip Brimal-$short_version-win64.zip and installer Brimal-$short_version-setup.exe"

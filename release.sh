@@ -34,8 +34,8 @@ if ! prefix=$(scripts/windows-deps.sh --cached); then
     exit 1
 fi
 
-# What the builds see of the machine is fixed here: the clock, the time zone,
-# the language and the permissions of new files.
+# What the builds take from the machine is fixed here: the time they stamp,
+# the time zone, the language and the permissions of new files.
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 umask 022

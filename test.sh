@@ -81,6 +81,8 @@ ASAN_OPTIONS=max_allocation_size_mb=256 \
 if scripts/windows-deps.sh --cached >/dev/null 2>&1; then
     echo "== the Windows build and its tests under Wine"
     ./windows.sh
+    echo "== the licences of the libraries in the Windows zip"
+    for zip in build-win64/Brimal-*-win64.zip; do tests/windows/check_licenses.sh "$zip"; done
 else
     echo "== Windows tests skipped: the libraries for Windows are not built; ./windows.sh builds them and runs the tests (BRIMAL_REQUIRE_WINDOWS=1 fails instead)"
 fi

@@ -36,14 +36,8 @@ cmake --build build-win64/host-tools -j "$jobs" --target brimal_MakeCells brimal
 echo "== cross-building the game"
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-# -O2 as on Linux: at -O3 the cross compiler (GCC 12) warns falsely of
-# overlapping copies inside std::string.
-cmake -S . -B build-win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DBRIMAL_WIN64_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBRIMAL_HOST_TOOLS="$root/build-win64/host-tools/resources" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" "${launcher[@]}" >/dev/null
+scripts/windows-configure.sh build-win64 "$prefix" "$root/build-win64/host-tools/resources" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" "${launcher[@]}"
 if ! cmake --build build-win64 -j "$jobs" >build-win64/build.log 2>&1; then
     grep -B 5 -A 20 "error" build-win64/build.log | head -n 80
     echo "the cross build failed; its log is build-win64/build.log"

@@ -108,6 +108,8 @@ Section "Uninstall"
     RMDir "$INSTDIR\styles"
     RMDir "$INSTDIR\imageformats"
     RMDir "$INSTDIR\translations"
+    RMDir "$INSTDIR\licenses\common-licenses"
+    RMDir "$INSTDIR\licenses"
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

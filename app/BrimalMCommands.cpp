@@ -132,11 +132,7 @@ void TBrimalM::WindowMenuCommand(int id) {
 
 void TBrimalM::CentreOnDesktop() {
     if (isMinimized()) showNormal();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    CentreOuterFrame(*this);
 }
 
 void TBrimalM::showEvent(QShowEvent* event) {

@@ -17,6 +17,10 @@
 #include <xcb/xcb.h>
 #endif
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 #if BRIMAL_HAVE_XCB
@@ -77,6 +81,27 @@ QMargins AskTheWindowManager(xcb_connection_t* x, xcb_window_t window) {
 
 #endif
 
+#ifdef Q_OS_WIN
+
+// The window's rectangle as Windows reports it (GetWindowRect) around its
+// client area, in Qt's pixels. Qt's own figure leaves out the borders it takes
+// to be invisible (a resize border's width on the left, right and bottom),
+// which Windows counts in the window's size and Wine does not draw at all.
+QMargins WindowRectangleAround(HWND window, qreal pixelRatio) {
+    RECT frame;
+    RECT client;
+    POINT origin{0, 0};
+    if (!GetWindowRect(window, &frame) || !GetClientRect(window, &client) ||
+        !ClientToScreen(window, &origin))
+        return {};
+    const auto logical = [pixelRatio](LONG pixels) { return qRound(pixels / pixelRatio); };
+    return QMargins(logical(origin.x - frame.left), logical(origin.y - frame.top),
+                    logical(frame.right - origin.x - client.right),
+                    logical(frame.bottom - origin.y - client.bottom));
+}
+
+#endif
+
 } // namespace
 
 QMargins FrameMarginsBeforeShown(const QWidget& window) {
@@ -92,6 +117,10 @@ QMargins FrameMarginsBeforeShown(const QWidget& window) {
     if (x11 && x11->connection())
         return AskTheWindowManager(x11->connection(), static_cast<xcb_window_t>(id));
 #endif
+#ifdef Q_OS_WIN
+    return WindowRectangleAround(reinterpret_cast<HWND>(id), standIn.devicePixelRatioF());
+#else
     (void)id;
     return standIn.windowHandle() ? standIn.windowHandle()->frameMargins() : QMargins();
+#endif
 }

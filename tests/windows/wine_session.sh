@@ -32,5 +32,8 @@ store_value() {
 restart_wine() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    if [ -n "${pid:-}" ]; then
+        wait "$pid" 2>/dev/null || true
+    fi
     pid=""
 }

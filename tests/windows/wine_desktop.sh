@@ -28,10 +28,15 @@ shoot() { import -window root "$shots/wine-desktop-$1.png"; }
 on_desktop() { wine explorer /desktop=Brimal,1024x768 "$@"; }
 
 # probe COMMAND...: runs the probe on the desktop; sets $answer to its reply.
+# Wine's explorer does not always return once the program it started has
+# ended, so it is ended by its pid once the reply is there.
 probe() {
     rm -f "$work/probe.txt"
-    on_desktop "$probe_program" "$(winepath -w "$work/probe.txt")" "$@" >/dev/null 2>&1 || true
+    on_desktop "$probe_program" "$(winepath -w "$work/probe.txt")" "$@" >/dev/null 2>&1 &
+    local launcher=$!
     wait_until 30 test -s "$work/probe.txt" || fail "the probe gave no answer to \"$*\""
+    kill "$launcher" 2>/dev/null || true
+    wait "$launcher" 2>/dev/null || true
     answer=$(cat "$work/probe.txt")
 }
 

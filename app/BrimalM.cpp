@@ -198,3 +198,10 @@ void TBrimalM::ShowGameOver(const QString& text) {
 void TBrimalM::MovePointerTo(int clientX, int clientY) {
     if (!Closed()) QCursor::setPos(Client->mapToGlobal(QPoint(clientX, clientY)));
 }
+
+// The window menu's command reaches the window itself on every path; the seam
+// knows what it looks like on this platform.
+bool TBrimalM::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (WindowMenu && WindowMenu->TakeNativeEvent(eventType, message, result)) return true;
+    return QMainWindow::nativeEvent(eventType, message, result);
+}

@@ -1,9 +1,7 @@
 #include "app/CentreCommand.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QWidget>
 
 void AddWindowMenuCommands(QMenu& menu, const WindowMenuHandler& onCommand) {
@@ -20,9 +18,5 @@ void RestoreAndCentre(QWidget& window) {
         window.raise();
         window.activateWindow();
     }
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    window.move(frame.topLeft());
+    CentreOuterFrame(window);
 }

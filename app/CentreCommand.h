@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 #include <memory>
 
+class QByteArray;
 class QMenu;
 class QWidget;
 
@@ -26,7 +28,12 @@ void RestoreAndCentre(QWidget& window);
 
 // The additions where this platform offers them, for as long as the object
 // lives. On Windows they go into the real window menu of the window, and the
-// system command 11 it sends calls `onCommand` (CentreCommandWindows.cpp).
+// system command 11 that reaches the window calls `onCommand`
+// (CentreCommandWindows.cpp): the window hands its native messages to
+// TakeNativeEvent, since only the window's own `nativeEvent` sees the command
+// on every path (sent by another program, posted, or chosen in the menu that
+// Qt opens itself for Alt+Space); application-wide filters see it only when
+// it is posted.
 // The Linux desktop gives a program no way into the task bar's window menu:
 // there they live in the window's context menu and, where the desktop has a
 // system tray, in the menu of the program's tray icon (CentreCommandLinux.cpp).
@@ -37,4 +44,14 @@ public:
     static std::unique_ptr<WindowMenuAdditions> Install(QWidget* window,
                                                         WindowMenuHandler onCommand);
     virtual ~WindowMenuAdditions() = default;
+
+    // A native message of the window: true, with the message's result set,
+    // when it was the centring command and has been carried out.
+    virtual bool TakeNativeEvent(const QByteArray& eventType, void* message, qintptr* result) = 0;
 };
+
+// Moves the top-level `window` so that its outer frame, title bar and borders
+// included, is centred on its screen, the frame as the window system reports
+// it: on Windows the window's rectangle (GetWindowRect), in the screen's own
+// pixels; elsewhere the frame Qt learnt from the window manager.
+void CentreOuterFrame(QWidget& window);

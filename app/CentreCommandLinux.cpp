@@ -1,8 +1,10 @@
 #include "app/CentreCommand.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -28,6 +30,9 @@ public:
         if (window_) window_->removeEventFilter(this);
     }
 
+    // The command comes from the menus above, never as a native message.
+    bool TakeNativeEvent(const QByteArray&, void*, qintptr*) override { return false; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != window_ || event->type() != QEvent::ContextMenu) return false;
@@ -49,4 +54,13 @@ private:
 std::unique_ptr<WindowMenuAdditions> WindowMenuAdditions::Install(QWidget* window,
                                                                   WindowMenuHandler onCommand) {
     return std::make_unique<LinuxAdditions>(window, std::move(onCommand));
+}
+
+// The window manager's frame as Qt learnt it from the window manager.
+void CentreOuterFrame(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    window.move(frame.topLeft());
 }

@@ -4,11 +4,11 @@
 #include "components/SystemBeep.h"
 #include "components/WaveCheck.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <pthread.h>
 
 using namespace std::chrono;
@@ -43,16 +43,18 @@ Mix_Chunk* Decode(const QByteArray& wave) {
 
 // The whole file, or nothing when it is missing, is not a regular file (a
 // pipe or a device could block or never end) or is too large to be a sound.
+// The path is UTF-8 and goes through Qt, which opens it by its wide name on
+// Windows: the C++ library there would read it in the ANSI code page and miss
+// any file whose path that cannot spell (a Japanese folder on a Western system,
+// or characters outside Shift-JIS on a Japanese one).
 QByteArray ReadSoundFile(const std::string& path) {
-    std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error)) return {};
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > static_cast<std::uintmax_t>(MaxWaveFileBytes)) return {};
-    std::ifstream in(path, std::ios::binary);
-    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-    in.read(bytes.data(), bytes.size());
-    bytes.resize(static_cast<qsizetype>(in.gcount()));
-    return bytes;
+    if (path.empty()) return {};
+    const QString name = QString::fromStdString(path);
+    if (!QFileInfo(name).isFile()) return {};
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > MaxWaveFileBytes)
+        return {};
+    return file.read(file.size());
 }
 
 int BeepIndex(BeepKind kind) {

@@ -108,11 +108,16 @@ SettingsStore::~SettingsStore() {
 std::unique_ptr<QSettings> SettingsStore::Open() const {
     if (!MayOpen(iniFilePath_.isEmpty() ? StoreFiles::NativeStoreFile() : iniFilePath_))
         return nullptr;
-    if (iniFilePath_.isEmpty()) {
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Kelvox",
-                                           "Brimal");
-    }
-    return std::make_unique<QSettings>(iniFilePath_, QSettings::IniFormat);
+    auto settings = iniFilePath_.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      "Kelvox", "Brimal")
+                        : std::make_unique<QSettings>(iniFilePath_, QSettings::IniFormat);
+    // The store is this one key or file alone. By default a value missing here
+    // would be read from the organisation's shared values and the machine-wide
+    // ones (Software\Kelvox\OrganizationDefaults, HKEY_LOCAL_MACHINE,
+    // /etc/xdg/Kelvox), where the game's defaults belong instead.
+    settings->setFallbacksEnabled(false);
+    return settings;
 }
 
 QString SettingsStore::FileName() const {

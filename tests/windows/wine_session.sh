@@ -1,0 +1,39 @@
+# Helpers for the test scripts that run the installed Windows program under
+# Wine on an X server; source it after script_helpers.sh, once the script's
+# work folder $work exists.
+
+# install_into_fresh_prefix SETUP: makes a fresh Wine prefix in the work
+# folder and installs the game into it silently with the installer SETUP; sets
+# $installed (the program's folder) and $settings_key. Wine's server is ended
+# on exit, before the work folder goes.
+install_into_fresh_prefix() {
+    trap 'wineserver -k 2>/dev/null || true; ! declare -F stop_sound_server >/dev/null || stop_sound_server; end_scratch' EXIT
+    export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine hands the environment on: the program chooses its own platform, and
+    # SDL its Windows sound back ends.
+    unset QT_QPA_PLATFORM SDL_AUDIODRIVER
+    wineboot --init >/dev/null 2>&1
+    wine "$1" /S
+    wineserver -w
+    installed=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Programs/Brimal
+    [ -f "$installed/Brimal.exe" ] || fail "the installer put no Brimal.exe in $installed"
+    settings_key='HKCU\Software\Kelvox\Brimal'
+}
+
+# store_value SECTION NAME TEXT: writes a text value into the settings key.
+# Under a locale without its files Wine's reg would garble non-ASCII text.
+store_value() {
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 wine reg add "$settings_key\\$1" /v "$2" /t REG_SZ /d "$3" /f \
+        >/dev/null
+}
+
+# restart_wine: ends every program of the prefix and Wine's server, so that
+# the next program starts with the prefix's registry as it is now.
+restart_wine() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if [ -n "${pid:-}" ]; then
+        wait "$pid" 2>/dev/null || true
+    fi
+    pid=""
+}

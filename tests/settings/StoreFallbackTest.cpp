@@ -68,7 +68,7 @@ TEST(StoreFallbacks, ValuesOutsideTheStoresOwnKeyChangeNothing) {
     SettingsStore store;
     TGameSettings settings;
     const WindowPosition position =
-        LoadSettings(store, settings, QSize(1024, 768), QSize(224, 448));
+        LoadSettings(store, settings, QRect(0, 0, 1024, 768), QSize(224, 448));
     EXPECT_EQ(settings.WellWidth, 8);
     EXPECT_EQ(position.Top, 160);
     EXPECT_EQ(position.Left, 400);

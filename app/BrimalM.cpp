@@ -77,7 +77,7 @@ void TBrimalM::FormCreate() {
     // no stored position the outer window, frame included, is centred on the
     // primary screen: its margins are asked for before the window is first
     // shown, so that it opens where it stays.
-    Sdl = std::make_unique<SdlSession>(Services.Sdl);
+    Sdl = std::make_unique<SdlSession>(Services.Sdl, SdlStart::Later);
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();
@@ -103,6 +103,7 @@ void TBrimalM::FormCreate() {
     Bevel1->lower();
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
     GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
+    GG->AfterFirstPaint([this] { StartSdl(); });
 
     // A fresh kind for the first piece, then the empty board of the stored
     // size, laid out before the window is first shown.
@@ -119,6 +120,15 @@ void TBrimalM::FormCreate() {
                 state == Qt::ApplicationActive ? AppOnActivate() : AppOnDeactivate();
             });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { close(); });
+}
+
+// The first picture does not wait for SDL: nothing needs it sooner, as the
+// first sound comes from a game and keys go through the key hook.
+void TBrimalM::StartSdl() {
+    if (Closed()) return;
+    Sdl->Start();
+    Game->Sound().Open(*Sdl);
+    Input->OpenJoystick(*Sdl);
 }
 
 bool TBrimalM::Closed() const {

@@ -122,8 +122,7 @@ void TBrimalM::FormCreate() {
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { close(); });
 }
 
-// The first picture does not wait for SDL: nothing needs it sooner, as the
-// first sound comes from a game and keys go through the key hook.
+// The first picture does not wait for SDL: only a game needs it, not the keys.
 void TBrimalM::StartSdl() {
     if (Closed()) return;
     Sdl->Start();

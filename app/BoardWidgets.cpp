@@ -1,8 +1,10 @@
 #include "app/BoardWidgets.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 #include "app/BoardSurface.h"
 
@@ -34,6 +36,7 @@ void WellView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     surface_.PaintWell(painter, QPoint(0, 0));
     ProbeFirstPaint();
+    if (afterFirstPaint_) QTimer::singleShot(0, this, std::exchange(afterFirstPaint_, {}));
 }
 
 PreviewView::PreviewView(const BoardSurface& surface, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class BoardSurface;
 
@@ -9,11 +10,16 @@ class WellView : public QWidget {
 public:
     WellView(const BoardSurface& surface, QWidget* parent);
 
+    // Calls `then` once, from the event loop, after the well's first paint:
+    // by then the first picture has gone to the screen.
+    void AfterFirstPaint(std::function<void()> then) { afterFirstPaint_ = std::move(then); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const BoardSurface& surface_;
+    std::function<void()> afterFirstPaint_;
 };
 
 // NG: the next-piece box, showing the preview bitmap halved to 48 x 48.

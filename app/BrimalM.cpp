@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDialog>
 #include <QScreen>
 
 #include "app/BoardWidgets.h"
@@ -13,6 +12,7 @@
 #include "app/GameOverHandOff.h"
 #include "app/GameSession.h"
 #include "app/InputRouter.h"
+#include "app/OpenDialogs.h"
 #include "app/ReplayMode.h"
 #include "components/Fonts.h"
 #include "components/SdlSession.h"
@@ -78,7 +78,7 @@ void TBrimalM::FormCreate() {
     // no stored position the outer window, frame included, is centred on the
     // primary screen: its margins are asked for before the window is first
     // shown, so that it opens where it stays.
-    Sdl = std::make_unique<SdlSession>(Services.Sdl);
+    Sdl = std::make_unique<SdlSession>(Services.Sdl, SdlStart::Later);
     SettingsStore_ = std::make_unique<SettingsStore>();
     Client->setFixedSize(DesignClientSize);
     adjustSize();
@@ -105,9 +105,9 @@ void TBrimalM::FormCreate() {
     Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
     GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
     Replay = std::make_unique<ReplayMode>(this, *Game, *GameOver);
+    GG->AfterFirstPaint([this] { StartSdl(); });
 
-    // A fresh kind for the first piece, then the empty board of the stored
-    // size, laid out before the window is first shown.
+    // A fresh first piece and the empty board, laid out before the first show.
     Game->RunOnEngine([](Engine& game) {
         game.DrawFreshKind();
         game.ResetBoard();
@@ -121,6 +121,14 @@ void TBrimalM::FormCreate() {
                 state == Qt::ApplicationActive ? AppOnActivate() : AppOnDeactivate();
             });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { close(); });
+}
+
+// The first picture does not wait for SDL: only a game needs it, not the keys.
+void TBrimalM::StartSdl() {
+    if (Closed()) return;
+    Sdl->Start();
+    Game->Sound().Open(*Sdl);
+    Input->OpenJoystick(*Sdl);
 }
 
 bool TBrimalM::Closed() const {
@@ -149,16 +157,7 @@ void TBrimalM::closeEvent(QCloseEvent* event) {
 
 void TBrimalM::FormClose() {
     if (Closed()) return;
-    // A message, the settings dialog or a menu still up would keep the
-    // program running after its window has closed (a close by signal or at
-    // the end of the session may come while one is up): they go, as if
-    // cancelled.
-    for (QDialog* dialog : findChildren<QDialog*>()) {
-        if (dialog->isVisible()) dialog->reject();
-    }
-    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i) {
-        QApplication::activePopupWidget()->close();
-    }
+    DismissOpenDialogs(*this);
     // 1. The engine and the fall clock stop. 2. The window position; a
     // failure to write it is ignored. 3. The keys and the joystick. 4. The
     // store. The board surface stays until the window goes, as the well and

@@ -52,6 +52,10 @@ public:
     // nothing.
     void WindowMenuCommand(int id);
 
+    // SDL, the sound device and joystick 1 have been started: just after the
+    // window's first paint.
+    bool SdlStarted() const { return Sdl->Started(); }
+
     TGameSettings& GameSettings() { return Settings; }
     GameSession& Session() { return *Game; }
     ReplayMode& Replays() { return *Replay; }
@@ -70,6 +74,7 @@ private:
     void CarryOutSetupCommand(QAction* sender);
     void ShowSettingsDialog();
     void PostToEngine(std::function<void(Engine&)> operation);
+    void StartSdl();
     bool Closed() const;
 
     // BoardWindow: what the engine thread asks of the window.

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/BrimalM.h"
 #include "app/CentreCommand.h"
@@ -130,6 +131,8 @@ void TBrimalM::WindowMenuCommand(int id) {
 void TBrimalM::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     Replay->Repaint();
+    // SDL starts after the first paint, or a second after showing if none comes.
+    QTimer::singleShot(1000, this, [this] { StartSdl(); });
 }
 
 void TBrimalM::changeEvent(QEvent* event) {

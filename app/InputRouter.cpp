@@ -13,13 +13,17 @@ InputRouter::InputRouter(GameSession& session, const TGameSettings& settings, co
                          std::function<void()> minimise)
     : session_(session), settings_(settings), minimise_(std::move(minimise)) {
     qApp->installEventFilter(this);
-    // Joystick 1, polled every 15 ms.
+    // Joystick 1, polled every 15 ms once SDL has started.
     joystick_ =
         std::make_unique<Joystick>(sdl, [this](const JoystickReport& r) { OnJoystickReport(r); });
 }
 
 InputRouter::~InputRouter() {
     Stop();
+}
+
+void InputRouter::OpenJoystick(const SdlSession& sdl) {
+    joystick_->Open(sdl);
 }
 
 void InputRouter::Stop() {

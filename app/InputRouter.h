@@ -29,6 +29,9 @@ public:
                 std::function<void()> minimise);
     ~InputRouter() override; // Stop()
 
+    // Joystick 1 begins once SDL's joystick service has started (after the
+    // window's first paint); nothing happens after Stop.
+    void OpenJoystick(const SdlSession& sdl);
     // Takes the hook off and releases the joystick, at shut-down.
     void Stop();
 

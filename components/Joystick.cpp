@@ -41,11 +41,15 @@ JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::
 
 Joystick::Joystick(const SdlSession& session, ReportHandler onReport)
     : thresholds_(ComputeJoyThresholds(0, 0, 0, 0)), onReport_(std::move(onReport)) {
-    if (!session.HasJoystick()) return;
+    QObject::connect(&timer_, &QTimer::timeout, [this] { device_ ? Poll() : Search(); });
+    Open(session);
+}
+
+void Joystick::Open(const SdlSession& session) {
+    if (released_ || timer_.isActive() || !session.HasJoystick()) return;
     // The state is read by polling; queued joystick events, the device
     // arrivals and removals among them, would only pile up.
     SDL_JoystickEventState(SDL_IGNORE);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { device_ ? Poll() : Search(); });
     Search();
 }
 
@@ -54,6 +58,7 @@ Joystick::~Joystick() {
 }
 
 void Joystick::Release() {
+    released_ = true;
     timer_.stop();
     Close();
 }

@@ -42,7 +42,8 @@ JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::
 // plugged in (the same or another) reports in its place. The thresholds are
 // those of the reported range, 0 to 65535, once a pad has been held; before
 // that they are computed from an empty range (0 to 0) and are all 0. Without
-// SDL's joystick service nothing is looked for and nothing is reported.
+// SDL's joystick service nothing is looked for and nothing is reported; a
+// joystick made over a session not yet started begins when Open is called.
 //
 // Threads: lives on the UI thread; the handler is called there, from a timer
 // of the UI thread's event loop. The handler may call Release, but must not
@@ -58,6 +59,10 @@ public:
     Joystick(const Joystick&) = delete;
     Joystick& operator=(const Joystick&) = delete;
 
+    // Begins the search, if SDL's joystick service has started since the
+    // joystick was made and it has not begun or been released yet.
+    void Open(const SdlSession& session);
+
     bool IsCaptured() const { return device_ != nullptr; }
     const JoyThresholds& Thresholds() const { return thresholds_; }
 
@@ -71,6 +76,7 @@ private:
     void Close();
 
     SDL_Joystick* device_ = nullptr;
+    bool released_ = false;
     JoyThresholds thresholds_;
     ReportHandler onReport_;
     QTimer timer_; // polls the pad held, or searches for one

@@ -2,15 +2,22 @@
 
 #include <SDL.h>
 
-SdlSession::SdlSession(SdlServices services) {
+SdlSession::SdlSession(SdlServices services, SdlStart when) : services_(services) {
+    if (when == SdlStart::Now) Start();
+}
+
+void SdlSession::Start() {
+    if (started_) return;
+    started_ = true;
     // Without this SDL installs its own handlers and swallows Ctrl+C and SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(0) != 0) return;
-    joystick_ = services.Joystick && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    joystick_ = services_.Joystick && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
 SdlSession::~SdlSession() {
+    if (!started_) return;
     if (audio_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     if (joystick_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     // Subsystems are counted: shut SDL down only when no one else still uses it.

@@ -75,8 +75,13 @@ constexpr SoundSource BeepSources[] = {SoundSource::DefaultBeep, SoundSource::Ex
 
 SoundPlayer::SoundPlayer(const SdlSession& session, milliseconds idleClose)
     : idleClose_(idleClose) {
+    Open(session);
+}
+
+void SoundPlayer::Open(const SdlSession& session) {
     if (!session.HasAudio()) return;
     std::lock_guard lock(mutex_);
+    if (closed_ || idleCloser_.joinable()) return;
     open_ = true;
     opening_ = true;
     idleCloser_ = std::thread([this] { OpenThenCloseWhenIdle(); });
@@ -93,6 +98,7 @@ void SoundPlayer::Close() {
     {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return !opening_; });
+        closed_ = true;
         if (!open_) {
             lock.unlock();
             // No device was found: the player's thread has ended, or is ending.

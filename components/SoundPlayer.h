@@ -28,7 +28,9 @@ enum class SoundSource { None, Memory, File, DefaultBeep, ExclamationBeep, Infor
 // silence for as long as the device is open, even when paused, so the player
 // closes it once no sound has played for `idleClose` and opens it again when
 // the next sound starts. It is first opened on the player's own thread, so that
-// the program's start does not wait for the audio server.
+// the program's start does not wait for the audio server. A player made over a
+// session whose audio has not started yet stays silent (every call returns at
+// once) until Open is called.
 //
 // Threads: construct it and call Close on the UI thread; in between, the play
 // calls come from the engine thread, where a wait for a clip's end blocks that
@@ -46,6 +48,10 @@ public:
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Begins opening the device, if SDL's audio service has started since the
+    // player was made and the player has neither begun nor been closed.
+    void Open(const SdlSession& session);
 
     // A clip held in memory as a WAVE image, such as a built-in clip. Each
     // distinct buffer is decoded once and kept until Close; the player holds a
@@ -100,6 +106,7 @@ private:
     mutable std::mutex mutex_;
     // Wakes waiting threads when a sound starts, the device closes or Close runs.
     mutable std::condition_variable changed_;
+    bool closed_ = false;        // Close has run
     bool opening_ = false;       // the first opening of the device is under way
     bool open_ = false;          // a device was found and Close has not run
     bool deviceOpen_ = false;    // the mixer holds the device now

@@ -204,3 +204,34 @@ TEST(SoundPlayerIdleTest, TheDeviceClosesWhenIdleAndTheNextSoundStillPlays) {
 }
 
 } // namespace
+
+// The program starts SDL only after its window's first paint. A sound asked
+// for before then returns at once and plays nothing; once the player is opened
+// over the started session, sounds play. A player closed before it was opened
+// never takes the device.
+TEST(SoundPlayerLateStartTest, ASoundBeforeSdlStartsIsSilentAndTheNextOnePlays) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlSession session({}, SdlStart::Later);
+    SoundPlayer player(session);
+    const auto before = steady_clock::now();
+    player.PlayMemory(LongClip(), true);
+    player.Beep(BeepKind::Default);
+    EXPECT_LT(steady_clock::now() - before, Limit);
+    EXPECT_FALSE(player.HasDevice());
+    EXPECT_EQ(player.LastStarted(), SoundSource::None);
+
+    session.Start();
+    player.Open(session);
+    ASSERT_TRUE(player.HasDevice());
+    player.PlayMemory(LongClip(), false);
+    EXPECT_EQ(player.LastStarted(), SoundSource::Memory);
+    EXPECT_TRUE(player.IsPlaying());
+    player.Close();
+
+    SdlSession lateSession({}, SdlStart::Later);
+    SoundPlayer closedFirst(lateSession);
+    closedFirst.Close();
+    lateSession.Start();
+    closedFirst.Open(lateSession);
+    EXPECT_FALSE(closedFirst.HasDevice());
+}

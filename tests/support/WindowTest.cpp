@@ -96,6 +96,8 @@ void WindowTest::Open(const StoredSettings& stored) {
     window = std::make_unique<TBrimalM>(services);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // SDL starts just after the first paint, as the program's does.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->SdlStarted(); }, 5000));
     Sync();
 }
 

@@ -1,8 +1,8 @@
 #include "components/Joystick.h"
 
+#include "components/SdlLibrary.h"
 #include "components/SdlSession.h"
 
-#include <SDL.h>
 #include <algorithm>
 #include <utility>
 
@@ -19,15 +19,15 @@ constexpr int ReportedButtons = 4;
 
 // A missing axis reads as centred, a missing button as released.
 std::uint16_t AxisPosition(SDL_Joystick* device, int axis) {
-    if (axis >= SDL_JoystickNumAxes(device)) return AxisShift;
-    return static_cast<std::uint16_t>(SDL_JoystickGetAxis(device, axis) + AxisShift);
+    if (axis >= SdlCalls().SDL_JoystickNumAxes(device)) return AxisShift;
+    return static_cast<std::uint16_t>(SdlCalls().SDL_JoystickGetAxis(device, axis) + AxisShift);
 }
 
 std::uint32_t ButtonBits(SDL_Joystick* device) {
-    const int buttons = std::min(SDL_JoystickNumButtons(device), ReportedButtons);
+    const int buttons = std::min(SdlCalls().SDL_JoystickNumButtons(device), ReportedButtons);
     std::uint32_t bits = 0;
     for (int button = 0; button < buttons; ++button)
-        if (SDL_JoystickGetButton(device, button)) bits |= 1u << button;
+        if (SdlCalls().SDL_JoystickGetButton(device, button)) bits |= 1u << button;
     return bits;
 }
 
@@ -49,7 +49,7 @@ void Joystick::Open(const SdlSession& session) {
     if (released_ || timer_.isActive() || !session.HasJoystick()) return;
     // The state is read by polling; queued joystick events, the device
     // arrivals and removals among them, would only pile up.
-    SDL_JoystickEventState(SDL_IGNORE);
+    SdlCalls().SDL_JoystickEventState(SDL_IGNORE);
     Search();
 }
 
@@ -64,15 +64,15 @@ void Joystick::Release() {
 }
 
 void Joystick::Close() {
-    if (device_) SDL_JoystickClose(device_);
+    if (device_) SdlCalls().SDL_JoystickClose(device_);
     device_ = nullptr;
 }
 
 void Joystick::Search() {
     // SDL takes note of devices plugged in or pulled out only when its
     // joysticks are updated; with their events ignored, nothing else does it.
-    SDL_JoystickUpdate();
-    if (SDL_NumJoysticks() > 0) device_ = SDL_JoystickOpen(0);
+    SdlCalls().SDL_JoystickUpdate();
+    if (SdlCalls().SDL_NumJoysticks() > 0) device_ = SdlCalls().SDL_JoystickOpen(0);
     if (device_) {
         thresholds_ = ComputeJoyThresholds(AxisMin, AxisMax, AxisMin, AxisMax);
         timer_.setTimerType(Qt::PreciseTimer);
@@ -84,10 +84,10 @@ void Joystick::Search() {
 }
 
 void Joystick::Poll() {
-    SDL_JoystickUpdate();
+    SdlCalls().SDL_JoystickUpdate();
     // A pad that has gone away has no state to report: it is let go, and the
     // first pad still present, if any, takes its place.
-    if (!SDL_JoystickGetAttached(device_)) {
+    if (!SdlCalls().SDL_JoystickGetAttached(device_)) {
         Close();
         Search();
         return;

@@ -1,6 +1,5 @@
 #include "components/SdlSession.h"
-
-#include <SDL.h>
+#include "components/SdlLibrary.h"
 
 SdlSession::SdlSession(SdlServices services, SdlStart when) : services_(services) {
     if (when == SdlStart::Now) Start();
@@ -9,17 +8,18 @@ SdlSession::SdlSession(SdlServices services, SdlStart when) : services_(services
 void SdlSession::Start() {
     if (started_) return;
     started_ = true;
+    if (!LoadSdlLibrary()) return;
     // Without this SDL installs its own handlers and swallows Ctrl+C and SIGTERM.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(0) != 0) return;
-    joystick_ = services_.Joystick && SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
-    audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    SdlCalls().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SdlCalls().SDL_Init(0) != 0) return;
+    joystick_ = services_.Joystick && SdlCalls().SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    audio_ = SdlCalls().SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
 SdlSession::~SdlSession() {
     if (!started_) return;
-    if (audio_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    if (joystick_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (audio_) SdlCalls().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (joystick_) SdlCalls().SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     // Subsystems are counted: shut SDL down only when no one else still uses it.
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    if (SdlCalls().SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SdlCalls().SDL_Quit();
 }

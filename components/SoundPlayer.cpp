@@ -1,13 +1,12 @@
 #include "components/SoundPlayer.h"
 
+#include "components/SdlLibrary.h"
 #include "components/SdlSession.h"
 #include "components/SystemBeep.h"
 #include "components/WaveCheck.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <algorithm>
 #include <pthread.h>
 
@@ -37,8 +36,9 @@ constexpr milliseconds PollPeriod{2};
 Mix_Chunk* Decode(const QByteArray& wave) {
     if (CheckWave(wave) != WaveFault::None) return nullptr;
     const QByteArray image = WithDataLengthInFile(wave);
-    SDL_RWops* stream = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
-    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    SDL_RWops* stream =
+        SdlCalls().SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
+    return stream ? SdlCalls().Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
 // The whole file, or nothing when it is missing, is not a regular file (a
@@ -111,9 +111,9 @@ void SoundPlayer::Close() {
     // The idle closer may be closing the device right now; it ends once that is done.
     idleCloser_.join();
     std::lock_guard lock(mutex_);
-    if (deviceOpen_) Mix_HaltChannel(-1);
+    if (deviceOpen_) SdlCalls().Mix_HaltChannel(-1);
     FreeClips();
-    if (deviceOpen_) Mix_CloseAudio();
+    if (deviceOpen_) SdlCalls().Mix_CloseAudio();
     deviceOpen_ = false;
 }
 
@@ -165,13 +165,14 @@ milliseconds SoundPlayer::LastLength() const {
 }
 
 bool SoundPlayer::OpenDevice() {
-    if (Mix_OpenAudio(MixRate, AUDIO_S16SYS, MixChannels, MixBufferFrames) != 0) return false;
+    if (SdlCalls().Mix_OpenAudio(MixRate, AUDIO_S16SYS, MixChannels, MixBufferFrames) != 0)
+        return false;
     MixFormat format;
-    if (Mix_QuerySpec(&format.rate, &format.format, &format.channels) == 0) {
-        Mix_CloseAudio();
+    if (SdlCalls().Mix_QuerySpec(&format.rate, &format.format, &format.channels) == 0) {
+        SdlCalls().Mix_CloseAudio();
         return false;
     }
-    Mix_AllocateChannels(1);
+    SdlCalls().Mix_AllocateChannels(1);
     deviceOpen_ = true;
     // Clips are decoded for the device's format; should the device come back
     // in another one, they are decoded again.
@@ -196,13 +197,13 @@ bool SoundPlayer::ReadyToPlay(std::unique_lock<std::mutex>& lock) {
 
 void SoundPlayer::FreeClips() {
     for (CachedClip& clip : clips_)
-        if (clip.chunk) Mix_FreeChunk(clip.chunk);
+        if (clip.chunk) SdlCalls().Mix_FreeChunk(clip.chunk);
     clips_.clear();
     for (Mix_Chunk*& beep : beeps_) {
-        if (beep) Mix_FreeChunk(beep);
+        if (beep) SdlCalls().Mix_FreeChunk(beep);
         beep = nullptr;
     }
-    if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    if (fileChunk_) SdlCalls().Mix_FreeChunk(fileChunk_);
     fileChunk_ = nullptr;
 }
 
@@ -229,13 +230,13 @@ void SoundPlayer::OpenThenCloseWhenIdle() {
             changed_.wait_until(lock, closeAt);
             continue;
         }
-        if (Mix_Playing(Channel) != 0) { // playing past its length: the driver lags
+        if (SdlCalls().Mix_Playing(Channel) != 0) { // playing past its length: the driver lags
             quietFrom_ = steady_clock::now();
             continue;
         }
         deviceClosing_ = true;
         lock.unlock();
-        Mix_CloseAudio();
+        SdlCalls().Mix_CloseAudio();
         lock.lock();
         deviceClosing_ = false;
         deviceOpen_ = false;
@@ -245,7 +246,7 @@ void SoundPlayer::OpenThenCloseWhenIdle() {
 
 // The mixer's channels exist only while the device is open.
 bool SoundPlayer::DeviceBusy() const {
-    return deviceOpen_ && !deviceClosing_ && Mix_Playing(Channel) != 0;
+    return deviceOpen_ && !deviceClosing_ && SdlCalls().Mix_Playing(Channel) != 0;
 }
 
 Mix_Chunk* SoundPlayer::ClipFor(const QByteArray& wave) {
@@ -259,14 +260,14 @@ Mix_Chunk* SoundPlayer::ClipFor(const QByteArray& wave) {
 }
 
 void SoundPlayer::StopCurrent() {
-    Mix_HaltChannel(Channel);
-    if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    SdlCalls().Mix_HaltChannel(Channel);
+    if (fileChunk_) SdlCalls().Mix_FreeChunk(fileChunk_);
     fileChunk_ = nullptr;
 }
 
 bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
                         std::unique_lock<std::mutex>& lock) {
-    if (!chunk || Mix_PlayChannel(Channel, chunk, 0) < 0) return false;
+    if (!chunk || SdlCalls().Mix_PlayChannel(Channel, chunk, 0) < 0) return false;
     ++startCount_;
     lastStarted_ = source;
     lastLength_ = LengthOf(chunk);

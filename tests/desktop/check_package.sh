@@ -31,7 +31,7 @@ for file in ./usr/games/brimal ./usr/share/brimal/Brimal.txt \
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in qt6-translations-l10n fonts-ipafont-gothic libqt6widgets6 libsdl2-mixer-2.0-0; do
+for needed in qt6-translations-l10n fonts-ipafont-gothic libqt6widgets6 libsdl2-2.0-0 libsdl2-mixer-2.0-0; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 

@@ -9,8 +9,10 @@
 //   window_probe OUTPUT move X Y     moves the window's frame to X, Y
 //   window_probe OUTPUT menu         "item ID TEXT" for the window menu's last two items
 //   window_probe OUTPUT close        posts WM_CLOSE
+//   window_probe OUTPUT menu-shown   "shown" once a pop-up menu is on screen
 //
-// The commands without a reply write "done".
+// The commands without a reply write "done". A command that fails writes
+// "error" and the reason, so the script can say why.
 // Exits with 0 once the command was carried out, 1 when there is no window or
 // the command failed, 2 on a wrong command line.
 #include <windows.h>
@@ -23,13 +25,31 @@ namespace {
 
 constexpr UINT CentreCommandId = 11;
 
-HWND FindMainWindow() {
-    for (int tries = 0; tries < 300; ++tries) {
-        if (HWND window = FindWindowW(nullptr, L"Brimal  "); window && IsWindowVisible(window))
-            return window;
-        Sleep(100);
+// The first visible top-level window whose class and title match, within 30 s.
+// FindWindow alone would stop at the first match, visible or not.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int tenthsOfSecond = 300) {
+    struct Search {
+        const wchar_t* className;
+        const wchar_t* title;
+        HWND found;
+    } search{className, title, nullptr};
+    for (int tries = 0; tries < tenthsOfSecond && !search.found; ++tries) {
+        if (tries > 0) Sleep(100);
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                wchar_t text[64] = {};
+                if (!IsWindowVisible(window)) return TRUE;
+                if (s.className && (!GetClassNameW(window, text, 64) || wcscmp(text, s.className)))
+                    return TRUE;
+                if (s.title && (!GetWindowTextW(window, text, 64) || wcscmp(text, s.title)))
+                    return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
     }
-    return nullptr;
+    return search.found;
 }
 
 // Wine keeps a menu in the memory of the process that made it, so the window
@@ -68,6 +88,14 @@ bool ReadWindowMenu(HWND window, std::string& answer) {
     return true;
 }
 
+int Fail(const wchar_t* output, const char* reason) {
+    if (FILE* file = _wfopen(output, L"ab")) {
+        std::fprintf(file, "error %s (%lu)\n", reason, GetLastError());
+        fclose(file);
+    }
+    return 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -75,8 +103,8 @@ int wmain(int argc, wchar_t** argv) {
     // Sizes in the screen's own pixels, as the game's window has them.
     SetProcessDPIAware();
     const std::wstring command = argv[2];
-    const HWND window = FindMainWindow();
-    if (!window) return 1;
+    const HWND window = WaitForWindow(nullptr, L"Brimal  ");
+    if (!window) return Fail(argv[1], "no visible window titled \"Brimal  \"");
 
     std::string answer;
     bool done = true;
@@ -106,10 +134,14 @@ int wmain(int argc, wchar_t** argv) {
         done = ReadWindowMenu(window, answer);
     } else if (command == L"close") {
         done = PostMessageW(window, WM_CLOSE, 0, 0);
+    } else if (command == L"menu-shown") {
+        // "#32768" is the class of every pop-up menu, the window menu among them.
+        done = WaitForWindow(L"#32768", nullptr, 100) != nullptr;
+        answer = "shown\n";
     } else {
         return 2;
     }
-    if (!done) return 1;
+    if (!done) return Fail(argv[1], "the command failed");
     if (answer.empty()) answer = "done\n";
     if (FILE* output = _wfopen(argv[1], L"ab")) {
         fputs(answer.c_str(), output);

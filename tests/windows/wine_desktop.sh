@@ -27,17 +27,29 @@ shoot() { import -window root "$shots/wine-desktop-$1.png"; }
 # Another program joins the desktop only when started the same way.
 on_desktop() { wine explorer /desktop=Brimal,1024x768 "$@"; }
 
-# probe COMMAND...: runs the probe on the desktop; sets $answer to its reply.
-# Wine's explorer does not always return once the program it started has
-# ended, so it is ended by its pid once the reply is there.
+# probe COMMAND...: runs the probe on the desktop; sets $answer to its reply,
+# and fails with the probe's own reason when it reports an error. Wine's
+# explorer does not always return once the program it started has ended, so
+# it is ended by its pid once the reply is there. A probe that says nothing
+# at all is started once more, and the run says so: that happened twice in
+# about forty runs, just after the window menu was read, for a cause not
+# found.
 probe() {
-    rm -f "$work/probe.txt"
-    on_desktop "$probe_program" "$(winepath -w "$work/probe.txt")" "$@" >/dev/null 2>&1 &
-    local launcher=$!
-    wait_until 30 test -s "$work/probe.txt" || fail "the probe gave no answer to \"$*\""
-    kill "$launcher" 2>/dev/null || true
-    wait "$launcher" 2>/dev/null || true
+    local try
+    for try in 1 2; do
+        rm -f "$work/probe.txt"
+        on_desktop "$probe_program" "$(winepath -w "$work/probe.txt")" "$@" >/dev/null 2>&1 &
+        local launcher=$!
+        wait_until 40 test -s "$work/probe.txt" || true
+        kill "$launcher" 2>/dev/null || true
+        wait "$launcher" 2>/dev/null || true
+        [ -s "$work/probe.txt" ] && break
+        echo "the probe gave no answer to \"$*\" (the game is $(pgrep -f Brimal.exe >/dev/null ||
+            echo "not ")running); started again" >&2
+    done
+    [ -s "$work/probe.txt" ] || fail "the probe gave no answer to \"$*\""
     answer=$(cat "$work/probe.txt")
+    [[ "$answer" != error* ]] || fail "the probe could not carry out \"$*\": $answer"
 }
 
 # The window's frame, client size, state and screen, from the probe.
@@ -107,7 +119,7 @@ for way in send post keys; do
     if [ "$way" = keys ]; then
         activate
         xdotool key alt+space
-        sleep 0.5
+        probe menu-shown
         shoot 2-window-menu
         xdotool key d
     else

@@ -90,4 +90,5 @@ fi
 scripts/setup.sh build
 cmake --build build -j "$jobs"
 echo "== all tests (window tests under Xvfb)"
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build -j "$jobs" --output-on-failure
+# -noreset: see tests/support/own_x.sh.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir build -j "$jobs" --output-on-failure

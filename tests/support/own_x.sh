@@ -24,8 +24,11 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it takes
 # clients (or ends): random display numbers collide when several servers
-# start at once.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# start at once. -noreset: by default the server resets whenever its last
+# client leaves, and a program still connecting at that moment is cut off
+# ("could not connect to display"), as a script's short-lived xdotool
+# calls between two runs of the program make likely.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 xvfb_settled() { grep -q . "$work/display" || ! kill -0 "$xvfb"; }
 wait_until 10 xvfb_settled || true

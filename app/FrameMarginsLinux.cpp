@@ -18,10 +18,6 @@
 #include <xcb/xcb.h>
 #endif
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
 
 #if BRIMAL_HAVE_XCB
@@ -86,27 +82,6 @@ QMargins AskTheWindowManager(xcb_connection_t* x, const std::function<WId()>& st
 
 #endif
 
-#ifdef Q_OS_WIN
-
-// The window's rectangle as Windows reports it (GetWindowRect) around its
-// client area, in Qt's pixels. Qt's own figure leaves out the borders it takes
-// to be invisible (a resize border's width on the left, right and bottom),
-// which Windows counts in the window's size and Wine does not draw at all.
-QMargins WindowRectangleAround(HWND window, qreal pixelRatio) {
-    RECT frame;
-    RECT client;
-    POINT origin{0, 0};
-    if (!GetWindowRect(window, &frame) || !GetClientRect(window, &client) ||
-        !ClientToScreen(window, &origin))
-        return {};
-    const auto logical = [pixelRatio](LONG pixels) { return qRound(pixels / pixelRatio); };
-    return QMargins(logical(origin.x - frame.left), logical(origin.y - frame.top),
-                    logical(frame.right - origin.x - client.right),
-                    logical(frame.bottom - origin.y - client.bottom));
-}
-
-#endif
-
 } // namespace
 
 QMargins FrameMarginsBeforeShown(const QWidget& window) {
@@ -121,11 +96,6 @@ QMargins FrameMarginsBeforeShown(const QWidget& window) {
     if (x11 && x11->connection())
         return AskTheWindowManager(x11->connection(), [&standIn] { return standIn.winId(); });
 #endif
-#ifdef Q_OS_WIN
-    return WindowRectangleAround(reinterpret_cast<HWND>(standIn.winId()),
-                                 standIn.devicePixelRatioF());
-#else
     standIn.winId();
     return standIn.windowHandle() ? standIn.windowHandle()->frameMargins() : QMargins();
-#endif
 }

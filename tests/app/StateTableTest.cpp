@@ -274,13 +274,12 @@ TEST_F(StateTableTest, CommandsGivenBeforeAGameOverWasShownDoNotActOnIt) {
     StartGame();
     // Blocks everywhere but column 0: the piece lands where it is and the
     // next one cannot enter.
-    const int width = window->GameSettings().WellWidth;
-    const int height = window->GameSettings().WellHeight;
-    std::vector<std::pair<int, int>> cells;
-    for (int y = 0; y < height; ++y)
-        for (int x = 1; x < width; ++x)
-            cells.emplace_back(x, y);
-    FillCells(cells);
+    window->Session().RunOnEngine([](Engine& game) {
+        for (int y = 0; y < game.TheWell.Height(); ++y)
+            for (int x = 1; x < game.TheWell.Width(); ++x)
+                game.TheWell.SetCell(x, y, 1);
+        game.FormPaint();
+    });
     QStringList shownBehind;
     DialogCatcher catcher([&](QDialog&) { shownBehind << Title(); });
     window->Session().Post([](Engine& game) { game.DoAction(kaDropAll); });

@@ -24,9 +24,8 @@ struct NameEntry {
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
-    QString Name() { return dialog.findChild<QLineEdit*>("Name")->text(); }
-    // The prompt's first moment over.
-    void Settle() { QTest::qWait(300); }
+    QLineEdit* Field() { return dialog.findChild<QLineEdit*>("Name"); }
+    QString Name() { return Field()->text(); }
     HighScoreDialog dialog;
 };
 
@@ -36,20 +35,17 @@ TEST(HighScoreDialogTest, KeysHeldOrTappedFromPlayLeaveTheOfferedName) {
         recorded << name;
         return HighScoreStore::Recorded{{}, 0, true};
     });
-    QWidget* name = entry.dialog.findChild<QLineEdit*>("Name");
+    QWidget* name = entry.Field();
     // Taps from play in the prompt's first moment, Enter among them.
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Space, Qt::NoModifier},
-                                         {Qt::Key_X, Qt::NoModifier},
-                                         {Qt::Key_Z, Qt::NoModifier},
-                                         {Qt::Key_0, Qt::KeypadModifier},
-                                         {Qt::Key_Return, Qt::NoModifier}}) {
-        QTest::keyClick(name, key, modifiers);
-    }
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_X, Qt::Key_Z})
+        QTest::keyClick(name, key);
+    QTest::keyClick(name, Qt::Key_0, Qt::KeypadModifier);
+    QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(entry.Name(), "tester");
     EXPECT_TRUE(recorded.isEmpty());
 
     // A key held from play repeats after the first moment, until released.
-    QTest::qWait(300);
+    QTest::qWait(300); // the prompt's first moment over
     for (const QString text : {" ", "x", "0"}) {
         QKeyEvent repeat(QEvent::KeyPress, text == " " ? Qt::Key_Space : Qt::Key_X,
                          text == "0" ? Qt::KeypadModifier : Qt::NoModifier, text, true);
@@ -79,8 +75,8 @@ TEST(HighScoreDialogTest, AGameThatCouldNotBeSavedIsNotShownInTheTable) {
         return store.Record({RuleSet::Of(Defaults).Key(), Game.Score, Game.Pieces,
                              Game.FourRowClears, Game.Ended, name});
     });
-    entry.Settle();
-    QTest::keyClick(entry.dialog.findChild<QLineEdit*>("Name"), Qt::Key_Return);
+    QTest::qWait(300); // the prompt's first moment over
+    QTest::keyClick(entry.Field(), Qt::Key_Return);
     const auto* table = entry.dialog.findChild<QTableWidget*>("Table");
     ASSERT_TRUE(table->isVisible());
     for (int r = 0; r < table->rowCount(); ++r) {

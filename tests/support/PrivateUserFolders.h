@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
 
 // Points the user's configuration, data, cache and runtime folders at
 // temporary folders of the test program's own, removed with this object. Made
@@ -21,4 +25,27 @@ public:
 
 private:
     QTemporaryDir config_, data_, cache_, runtime_;
+};
+
+// One QApplication for the whole test program, over private user folders:
+// made before the first test and gone after the last.
+class PrivateApplication : public ::testing::Environment {
+public:
+    explicit PrivateApplication(std::string name) : name_(std::move(name)) {}
+    void SetUp() override {
+        folders_ = std::make_unique<PrivateUserFolders>();
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override {
+        app_.reset();
+        folders_.reset();
+    }
+
+private:
+    // The application keeps its arguments for as long as it lives.
+    std::string name_;
+    int argc_ = 1;
+    char* argv_[2] = {name_.data(), nullptr};
+    std::unique_ptr<PrivateUserFolders> folders_;
+    std::unique_ptr<QApplication> app_;
 };

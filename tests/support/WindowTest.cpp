@@ -21,25 +21,14 @@ namespace {
 // The test program's application, with the user's folders and its audio
 // driver chosen before anything reads them: the user's own store and
 // high-score table stay untouched, and a game's score meets an empty table.
-class WindowTestEnvironment : public ::testing::Environment {
+class WindowTestEnvironment : public PrivateApplication {
 public:
+    WindowTestEnvironment() : PrivateApplication("brimal_window_tests") {}
     void SetUp() override {
-        folders_ = std::make_unique<PrivateUserFolders>();
         if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-        static int argc = 1;
-        static char name[] = "brimal_window_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
+        PrivateApplication::SetUp();
         Resources::Init();
     }
-    void TearDown() override {
-        app_.reset();
-        folders_.reset();
-    }
-
-private:
-    std::unique_ptr<PrivateUserFolders> folders_;
-    std::unique_ptr<QApplication> app_;
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new WindowTestEnvironment);

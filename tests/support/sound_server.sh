@@ -31,10 +31,10 @@ stop_sound_server() {
     fi
 }
 
-# start_recording FILE: records the sink's monitor into FILE (raw 16-bit
-# stereo at 44.1 kHz) as $recorder, once the recording runs.
+# start_recording: records the sink's monitor into $work/recorded.raw (raw
+# 16-bit stereo at 44.1 kHz) as $recorder, once the recording runs.
 start_recording() {
-    recording=$1
+    recording=$work/recorded.raw
     parec -d capture.monitor --latency-msec=100 --format=s16le --rate=44100 --channels=2 "$recording" &
     recorder=$!
     wait_until 10 bash -c '[ -n "$(pactl list short source-outputs)" ]' ||
@@ -52,5 +52,39 @@ stop_recording() {
         awk '/^Maximum amplitude/ { print $3 }')
 }
 
-# louder PEAK LEVEL: whether the peak is above the level.
-louder() { awk -v peak="$1" -v level="$2" 'BEGIN { exit !(peak > level) }'; }
+# recorded_above LEVEL WHAT / recorded_silence WHAT: end the recording and
+# check that its peak is above LEVEL (0 to 1) / is nothing at all.
+recorded_above() {
+    stop_recording
+    awk -v peak="$peak" -v level="$1" 'BEGIN { exit !(peak > level) }' ||
+        fail "$2 peaked at \"$peak\", not above $1"
+    echo "$2: peak $peak"
+}
+recorded_silence() {
+    stop_recording
+    [ "$peak" = "0.000000" ] || fail "$1 peaked at \"$peak\", not silence"
+    echo "$1: peak $peak"
+}
+
+# play_until_over: drops pieces with Space until the game is over and its
+# message sound has had time to play. A Space may reach the game-over message
+# and answer it, so the title tells when the game is over.
+play_until_over() {
+    local tick
+    for tick in $(seq 0 199); do
+        title_is "Brimal  " && break
+        [ $((tick % 5)) -eq 0 ] && keys space
+        sleep 0.1
+    done
+    title_is "Brimal  " || fail "the game did not end"
+    sleep 0.7
+}
+
+# two_landings PAUSE: drops two pieces with Space, PAUSE seconds apart, each
+# landing with its sound.
+two_landings() {
+    keys space
+    sleep "$1"
+    keys space
+    sleep "$1"
+}

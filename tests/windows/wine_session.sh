@@ -27,6 +27,17 @@ store_value() {
         >/dev/null
 }
 
+# start_installed: starts the installed program as $pid, its output added to
+# the work folder's stdout and stderr, waits for its main window $wid and
+# gives that the focus, as start_program does.
+start_installed() {
+    (cd "$installed" && exec wine Brimal.exe) >>"$work/stdout" 2>>"$work/stderr" &
+    pid=$!
+    wid=$(main_window) || fail "no window titled \"Brimal  \""
+    xdotool windowfocus --sync "$wid"
+    sleep 0.5
+}
+
 # restart_wine: ends every program of the prefix and Wine's server, so that
 # the next program starts with the prefix's registry as it is now.
 restart_wine() {

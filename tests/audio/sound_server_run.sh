@@ -12,9 +12,7 @@
 # Usage: sound_server_run.sh path/to/Brimal
 set -euo pipefail
 
-here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/../support/script_helpers.sh"
-source "$here/../support/sound_server.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/sound_server.sh"
 program=$(realpath "$1")
 scripted_session "$program"
 trap 'stop_sound_server; end_scratch' EXIT

@@ -1,6 +1,7 @@
 # A private sound server for the test scripts: a PulseAudio daemon with one
 # null sink, "capture", whose monitor records whatever programs play; source it
-# after script_helpers.sh.
+# (it brings script_helpers.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/script_helpers.sh"
 
 # start_sound_server DIR: starts the daemon with DIR as its runtime folder, as
 # $sound_server, and points PulseAudio's clients at it (PULSE_SERVER).

@@ -15,12 +15,10 @@
 set -euo pipefail
 
 here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/../support/script_helpers.sh"
 source "$here/../support/sound_server.sh"
 source "$here/wine_session.sh"
 setup=$(realpath "$1")
-scripted_session "$setup"
-install_into_fresh_prefix "$setup"
+start_wine_session "$setup"
 start_sound_server "$work/pulse"
 
 store_value Setup SizeX 6

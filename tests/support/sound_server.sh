@@ -20,16 +20,10 @@ start_sound_server() {
 # stop_sound_server: stops a recording still running, then the daemon, by
 # their pids.
 stop_sound_server() {
-    if [ -n "${recorder:-}" ]; then
-        kill "$recorder" 2>/dev/null || true
-        wait "$recorder" 2>/dev/null || true
-        recorder=""
-    fi
-    if [ -n "${sound_server:-}" ]; then
-        kill "$sound_server" 2>/dev/null || true
-        wait "$sound_server" 2>/dev/null || true
-        sound_server=""
-    fi
+    end_process "${recorder:-}"
+    end_process "${sound_server:-}"
+    recorder=""
+    sound_server=""
 }
 
 # start_recording: records the sink's monitor into $work/recorded.raw (raw
@@ -45,8 +39,7 @@ start_recording() {
 # stop_recording: ends the recording and sets $peak to its peak, 0 to 1.
 stop_recording() {
     sleep 0.5
-    kill "$recorder" 2>/dev/null || true
-    wait "$recorder" 2>/dev/null || true
+    end_process "$recorder"
     recorder=""
     [ -s "$recording" ] || fail "nothing was recorded"
     peak=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$recording" -n stat 2>&1 |

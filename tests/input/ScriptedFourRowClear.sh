@@ -82,23 +82,19 @@ for column in 0 1 2 3 4 5; do
 done
 wait_until 10 cleared || true
 
-before=$(well "$out/four-row-clear-before.png" | tail -4)
-after=$(well "$out/four-row-clear-after.png" | tail -4)
 status=0
-if [ "$before" != "$expectedBefore" ]; then
-    printf 'bottom rows before the last drop:\n%s\nexpected:\n%s\n' "$before" "$expectedBefore"
-    status=1
-fi
-if [ "$after" != "$expectedAfter" ]; then
-    printf 'bottom rows after the four-row clear:\n%s\nexpected:\n%s\n' "$after" "$expectedAfter"
-    status=1
-fi
+# bottom_rows WHEN SHOT EXPECTED: whether the well's bottom four rows in SHOT
+# are EXPECTED; says what they are when not, and sets $status to 1.
+bottom_rows() {
+    local rows
+    rows=$(well "$2" | tail -4)
+    [ "$rows" = "$3" ] || { printf 'bottom rows %s:\n%s\nexpected:\n%s\n' "$1" "$rows" "$3"; status=1; }
+}
+bottom_rows "before the last drop" "$out/four-row-clear-before.png" "$expectedBefore"
+bottom_rows "after the four-row clear" "$out/four-row-clear-after.png" "$expectedAfter"
 # The four-row counter has changed from "00".
 change=$(counter_change)
-if [ "$change" = 0 ]; then
-    echo "the four-row counter did not change"
-    status=1
-fi
+[ "$change" != 0 ] || { echo "the four-row counter did not change"; status=1; }
 echo "well after the clear:"
 well "$out/four-row-clear-after.png"
 [ "$status" != 0 ] || passed=1

@@ -37,9 +37,9 @@ open_table() {
     sleep 0.3
     import -window "$table" "$shots/$1.png"
     xdotool windowfocus --sync "$table"
-    xdotool key Return
-    wait_until 10 no_scores_window || fail "Enter did not close the table"
+    close_table
 }
+close_table() { xdotool key Return; wait_until 10 no_scores_window || fail "Enter did not close the table"; }
 
 # The columns of the well's top four rows that show a block: the falling
 # square, as "##...." for columns 0 and 1.
@@ -64,6 +64,18 @@ place_square() {
     fail "the square did not reach $want: $(falling_columns)"
 }
 
+# start_game WHICH: G in the main window starts the WHICH game.
+start_game() {
+    xdotool windowfocus --sync "$wid"
+    xdotool key g
+    wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the $1 game"
+}
+
+# Three squares side by side: two rows cleared at once, 4 points.
+clear_two_rows() {
+    place_square "..##.."; place_square "##...." Left Left Left; place_square "....##" Right Right Right
+}
+
 # Drops squares down the middle until the game is over, then prints the
 # game-over message. No Space comes once the title is idle: it would press the
 # message's OK and then stand in the name box.
@@ -76,6 +88,17 @@ drop_until_game_over() {
     message_window 10
 }
 
+# stays_still TARGET WHEN: over a second the title stays idle and the window
+# TARGET ("root" for the screen) unchanged.
+stays_still() {
+    import -window "$1" "$work/still-1.png"
+    sleep 1
+    import -window "$1" "$work/still-2.png"
+    title_is "Brimal  " || fail "the title became $(xdotool getwindowname "$wid") $2"
+    [ "$(differing_pixels "$work/still-1.png" "$work/still-2.png")" = 0 ] ||
+        fail "the well changed $2"
+}
+
 same_size() { [ "$(identify -format '%wx%h' "$1")" = "$(identify -format '%wx%h' "$2")" ]; }
 
 cd "$(dirname "$program")"
@@ -86,12 +109,8 @@ open_table 1-empty-table
 [ ! -e "$XDG_DATA_HOME/Kelvox" ] || fail "looking at the table made a folder"
 
 # 2. A game with a double row clear.
-xdotool windowfocus --sync "$wid"
-xdotool key g
-wait_until 10 title_is "Brimal  -Play-" || fail "G did not start a game"
-place_square "..##.."
-place_square "##...." Left Left Left
-place_square "....##" Right Right Right
+start_game first
+clear_two_rows
 message=$(drop_until_game_over)
 title_is "Brimal  " || fail "the title is not idle after the game over"
 close_message "$message" "game-over message"
@@ -112,16 +131,13 @@ row=$(grep -P '^6x17 next:on fall:off ratio:100/0/0/0/0/0/0\t4\t' "$scores" || t
 [ -n "$row" ] || fail "no row of 4 points in the score file: $(cat "$scores" 2>/dev/null)"
 [ "$(cut -f 4 <<<"$row")" = 0 ] && [ "$(cut -f 6 <<<"$row")" = tester2 ] ||
     fail "the row is not 4 points, no four-row clear, by tester2: $row"
-xdotool key Return
-wait_until 10 no_scores_window || fail "Enter did not close the table"
+close_table
 quit_by_menu "$wid" "$pid"
 
 # 4. After a restart: a game without points asks nothing; the menu shows the
 # row, which the empty table of step 1 did not (the columns keep their width).
 start_program "$program"
-xdotool windowfocus --sync "$wid"
-xdotool key g
-wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the second game"
+start_game second
 message=$(drop_until_game_over)
 close_message "$message" "second game-over message"
 # The menu opens only once no name dialog holds the window.
@@ -146,41 +162,25 @@ quit_by_menu "$wid" "$pid"
 # game-over message: the title stays idle and the well unchanged while it is
 # up, and after it is closed.
 start_program "$program"
-xdotool windowfocus --sync "$wid"
-xdotool key g
-wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the third game"
+start_game third
 # As a player's keys: to the window that has the focus, the message once it
 # is up. (Synthetic events sent to the main window with --window close the
 # message under Xvfb, whatever the key.)
 (while :; do xdotool key g; sleep 0.03; done) &
 hammer=$!
 message=$(drop_until_game_over)
-import -window root "$work/over-1.png"
-sleep 1
-import -window root "$work/over-2.png"
-title_is "Brimal  " || fail "G through the game's end left the title $(xdotool getwindowname "$wid")"
-[ "$(differing_pixels "$work/over-1.png" "$work/over-2.png")" = 0 ] ||
-    fail "the well changed behind the game-over message"
+stays_still root "behind the game-over message"
 kill "$hammer"
 wait "$hammer" 2>/dev/null || true
 close_message "$message" "third game-over message"
-import -window "$wid" "$work/closed-1.png"
-sleep 1
-import -window "$wid" "$work/closed-2.png"
-title_is "Brimal  " || fail "a game started after the message closed"
-[ "$(differing_pixels "$work/closed-1.png" "$work/closed-2.png")" = 0 ] ||
-    fail "the well changed after the game-over message closed"
+stays_still "$wid" "after the game-over message closed"
 quit_by_menu "$wid" "$pid"
 
 # 7. Space tapped through the end of a game with points, past the game-over
 # message and into the name prompt, then Enter: the offered name is recorded.
 start_program "$program"
-xdotool windowfocus --sync "$wid"
-xdotool key g
-wait_until 10 title_is "Brimal  -Play-" || fail "G did not start the fourth game"
-place_square "..##.."
-place_square "##...." Left Left Left
-place_square "....##" Right Right Right
+start_game fourth
+clear_two_rows
 for _ in $(seq 100); do
     scores_window >/dev/null && break
     xdotool key space
@@ -197,8 +197,7 @@ sleep 0.5
 # The table starts afresh after step 5: the login name is offered.
 grep -qP '\t4\t.*\ttester$' "$scores" ||
     fail "the game tapped through is not recorded under the offered name: $(cat "$scores")"
-xdotool key Return
-wait_until 10 no_scores_window || fail "Enter did not close the table"
+close_table
 quit_by_menu "$wid" "$pid"
 
 passed=1

@@ -45,10 +45,7 @@ scripted_session() {
 }
 
 end_scratch() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
+    end_process "$pid"
     if [ -n "$passed" ]; then
         rm -rf "$work"
     else
@@ -72,6 +69,13 @@ start_program() {
     wid=$(main_window "$pid") || fail "no main window"
     xdotool windowfocus --sync "$wid"
     sleep 0.5
+}
+
+# end_process PID: ends the process PID, when one is given, and waits for it.
+end_process() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }
 
 # fail MESSAGE...: reports a failed check and ends the script.

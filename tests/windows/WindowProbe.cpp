@@ -8,7 +8,6 @@
 //   window_probe OUTPUT send|post    WM_SYSCOMMAND 11, sent or posted
 //   window_probe OUTPUT move X Y     moves the window's frame to X, Y
 //   window_probe OUTPUT menu         "item ID TEXT" for the window menu's last two items
-//   window_probe OUTPUT close        posts WM_CLOSE
 //   window_probe OUTPUT menu-shown   "shown" once a pop-up menu is on screen
 //
 // The commands without a reply write "done". A command that fails writes
@@ -88,11 +87,16 @@ bool ReadWindowMenu(HWND window, std::string& answer) {
     return true;
 }
 
-int Fail(const wchar_t* output, const char* reason) {
+void Append(const wchar_t* output, const std::string& text) {
     if (FILE* file = _wfopen(output, L"ab")) {
-        std::fprintf(file, "error %s (%lu)\n", reason, GetLastError());
+        fputs(text.c_str(), file);
         fclose(file);
     }
+}
+
+int Fail(const wchar_t* output, const char* reason) {
+    const DWORD error = GetLastError();
+    Append(output, "error " + std::string(reason) + " (" + std::to_string(error) + ")\n");
     return 1;
 }
 
@@ -132,8 +136,6 @@ int wmain(int argc, wchar_t** argv) {
                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (command == L"menu") {
         done = ReadWindowMenu(window, answer);
-    } else if (command == L"close") {
-        done = PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"menu-shown") {
         // "#32768" is the class of every pop-up menu, the window menu among them.
         done = WaitForWindow(L"#32768", nullptr, 100) != nullptr;
@@ -142,10 +144,6 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     if (!done) return Fail(argv[1], "the command failed");
-    if (answer.empty()) answer = "done\n";
-    if (FILE* output = _wfopen(argv[1], L"ab")) {
-        fputs(answer.c_str(), output);
-        fclose(output);
-    }
+    Append(argv[1], answer.empty() ? "done\n" : answer);
     return 0;
 }

@@ -13,23 +13,10 @@
 # Usage: installed_program.sh path/to/Brimal-<version>-setup.exe
 set -euo pipefail
 
-source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
 setup=$(realpath "$1")
-scripted_session "$setup"
-# Wine's server goes first: the prefix it serves is in the work folder.
-trap 'wineserver -k 2>/dev/null || true; end_scratch' EXIT
-
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine hands the environment on: the program chooses its own platform, and
-# SDL its Windows sound back ends (Wine has no sound device here).
-unset QT_QPA_PLATFORM SDL_AUDIODRIVER
-wineboot --init >/dev/null 2>&1
-wineserver -w
-
-user_home=$WINEPREFIX/drive_c/users/$(whoami)
-installed=$user_home/AppData/Local/Programs/Brimal
-shortcut="$user_home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Brimal.lnk"
-settings_key='HKCU\Software\Kelvox\Brimal'
+start_wine_session "$setup"
+shortcut="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Brimal.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvox.Brimal'
 
 # What the installation is: its files, its entry and its shortcut.
@@ -48,9 +35,6 @@ uninstaller_copy_ended() {
     return 0
 }
 
-wine "$setup" /S
-wineserver -w
-[ -f "$installed/Brimal.exe" ] || fail "the installer put no Brimal.exe in $installed"
 [ -f "$installed/platforms/qwindows.dll" ] || fail "the platform plug-in is missing"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
@@ -61,15 +45,12 @@ for value in "DisplayName    REG_SZ    Brimal" "Publisher    REG_SZ    Kelvox" \
 done
 
 # A small well, so that the clock ends the game soon.
-wine reg add "$settings_key\\Setup" /v SizeX /t REG_SZ /d 6 /f >/dev/null
-wine reg add "$settings_key\\Setup" /v SizeY /t REG_SZ /d 17 /f >/dev/null
-wine reg add "$settings_key\\Sound" /v Enabeled /t REG_SZ /d 0 /f >/dev/null
+store_value Setup SizeX 6
+store_value Setup SizeY 17
+store_value Sound Enabeled 0
 
-(cd "$installed" && exec wine Brimal.exe) >"$work/stdout" 2>"$work/stderr" &
-pid=$!
-wid=$(main_window) || fail "no window titled \"Brimal  \""
-xdotool windowfocus --sync "$wid"
-sleep 1
+start_installed
+sleep 0.5
 import -window root "$shots/wine-1-idle.png"
 
 xdotool key g
@@ -108,9 +89,7 @@ grep -q "SizeX    REG_SZ    6" <<<"$record" || fail "the settings dialog did not
 # which stores the position again.
 wine reg delete "$settings_key\\Setup" /v Top /f >/dev/null
 wine reg delete "$settings_key\\Setup" /v Left /f >/dev/null
-(cd "$installed" && exec wine Brimal.exe) >>"$work/stdout" 2>>"$work/stderr" &
-pid=$!
-main_window >/dev/null || fail "no window after a restart"
+start_installed
 
 # While the game runs, neither the uninstaller nor the installer touches its
 # files: both refuse, silently with exit code 2, and leave everything as it

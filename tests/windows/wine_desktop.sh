@@ -15,13 +15,10 @@
 # Usage: wine_desktop.sh path/to/Brimal-<version>-setup.exe path/to/window_probe.exe
 set -euo pipefail
 
-here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/../support/script_helpers.sh"
-source "$here/wine_session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
 setup=$(realpath "$1")
 probe_program=$(realpath "$2")
-scripted_session "$setup" "$probe_program"
-install_into_fresh_prefix "$setup"
+start_wine_session "$setup" "$probe_program"
 shoot() { import -window root "$shots/wine-desktop-$1.png"; }
 
 # Another program joins the desktop only when started the same way.
@@ -62,19 +59,12 @@ read_window() {
 # near A B: whether two pixel counts differ by one at most.
 near() { [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]; }
 
-# Whether the outer frame is centred on the screen, to the pixel that the
-# halving of an odd difference leaves.
-centred() {
-    read_window
-    [ "$iconic" = 0 ] &&
-        near "$left" $((screen_left + (screen_right - screen_left - (right - left)) / 2)) &&
-        near "$top" $((screen_top + (screen_bottom - screen_top - (bottom - top)) / 2))
-}
-
-minimised() {
-    read_window
-    [ "$iconic" = 1 ]
-}
+# Whether the outer frame read last is centred on the screen from top to
+# bottom / across, to the pixel that the halving of an odd difference leaves.
+centred_down() { near "$top" $((screen_top + (screen_bottom - screen_top - (bottom - top)) / 2)); }
+centred_across() { near "$left" $((screen_left + (screen_right - screen_left - (right - left)) / 2)); }
+centred() { read_window && [ "$iconic" = 0 ] && centred_across && centred_down; }
+minimised() { read_window && [ "$iconic" = 1 ]; }
 
 # activate: clicks the window's title bar. Keys reach the window again only
 # then: a program started on the desktop since (the probe) took them away.
@@ -109,8 +99,7 @@ echo "opened at frame $left $top $right $bottom, client $width x $height"
 # border that Wine does not draw, and placed the window 2 px low). Across, Qt
 # places the frame by its own figure, which leaves out a border on the left
 # too: the window opens 4 px left of centre under Wine.
-near "$top" $((screen_top + (screen_bottom - screen_top - (bottom - top)) / 2)) ||
-    fail "the window did not open centred from top to bottom: frame $left $top $right $bottom"
+centred_down || fail "the window did not open centred from top to bottom: frame $left $top $right $bottom"
 client96=("$width" "$height")
 shoot 1-opened
 

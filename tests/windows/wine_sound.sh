@@ -15,12 +15,10 @@
 set -euo pipefail
 
 here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/../support/script_helpers.sh"
 source "$here/../support/sound_server.sh"
 source "$here/wine_session.sh"
 setup=$(realpath "$1")
-scripted_session "$setup"
-install_into_fresh_prefix "$setup"
+start_wine_session "$setup"
 start_sound_server "$work/pulse"
 
 store_value Setup SizeX 6
@@ -32,61 +30,41 @@ sox -n -r 22050 -c 1 -b 16 "$WINEPREFIX/drive_c/音/land.wav" synth 0.4 sine 440
 # been saved by Wine's server, and a game in it.
 play() {
     wineserver -w
-    (cd "$installed" && exec wine Brimal.exe) >>"$work/stdout" 2>>"$work/stderr" &
-    pid=$!
-    wid=$(main_window) || fail "no window titled \"Brimal  \""
-    xdotool windowfocus --sync "$wid"
-    sleep 0.5
+    start_installed
     keys g
     wait_until 10 title_is "Brimal  -Play-" || fail "G did not start a game"
 }
 
-# two_landings: drops two pieces, each landing with its sound.
-two_landings() {
-    keys space
-    sleep 0.8
-    keys space
-    sleep 0.8
+# landings_above LEVEL WHAT: plays two landings while recording; their peak
+# must be above LEVEL.
+landings_above() {
+    start_recording
+    play
+    two_landings 0.8
+    recorded_above "$1" "$2: two landings"
 }
 
-start_recording "$work/recorded.raw"
-play
-two_landings
-stop_recording
-louder "$peak" 0.02 || fail "sounds on: two landings peaked at \"$peak\", no louder than silence"
-echo "landings with sounds on: peak $peak"
+landings_above 0.02 "sounds on"
 
 # The built-in clip peaks below 0.1 and the default sound, which a file that
 # cannot be read gives instead, near 0.55.
 restart_wine
 store_value Sound GND 'C:\音\land.wav'
-start_recording "$work/recorded.raw"
-play
-two_landings
-stop_recording
-louder "$peak" 0.8 || fail "C:\\音\\land.wav: two landings peaked at $peak"
-echo "landings with C:\\音\\land.wav: peak $peak"
+landings_above 0.8 "C:\音\land.wav"
 
 restart_wine
 store_value Sound Enabeled 0
-start_recording "$work/recorded.raw"
+start_recording
 play
-for _ in $(seq 12); do
-    title_is "Brimal  " && break
-    keys space
-    sleep 0.5
-done
-title_is "Brimal  " || fail "sounds off: the game did not end"
-stop_recording
-[ "$peak" = "0.000000" ] || fail "sounds off: a game peaked at \"$peak\", not silence"
-echo "a game with sounds off: peak $peak"
+play_until_over
+recorded_silence "sounds off: a game"
 
 # No server: Wine's driver finds none to play to, and the game plays silently.
 restart_wine
 store_value Sound Enabeled 1
 stop_sound_server
 play
-two_landings
+two_landings 0.8
 title_is "Brimal  -Play-" || fail "no server: the game did not go on"
 passed=1
 echo "sounds reached the server when on, the Japanese path's among them, and not when off;" \

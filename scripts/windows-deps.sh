@@ -17,13 +17,19 @@ qt_version=6.4.2
 sdl_version=2.26.5
 mixer_version=2.6.2
 gtest_version=$(dpkg-query -W -f='${Version}' googletest 2>/dev/null | sed 's/-.*//') || true
+# The recipe's own revision, part of the cache's name: a change to how the
+# libraries are built (a Qt feature switched on, a compiler flag) raises it,
+# so that a machine holding libraries of the old recipe builds them anew.
+# r2: Qt's accessibility (UI Automation) on; the cache's source and build
+# paths mapped out of the libraries.
+recipe=r2
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 if [ -n "$cached_only" ]; then
     [ -n "$gtest_version" ] || exit 1
-    prefix=${BRIMAL_WIN64_CACHE:-$HOME/.cache/brimal}/win64-qt$qt_version-sdl$sdl_version-mixer$mixer_version-gtest$gtest_version
+    prefix=${BRIMAL_WIN64_CACHE:-$HOME/.cache/brimal}/win64-qt$qt_version-sdl$sdl_version-mixer$mixer_version-gtest$gtest_version-$recipe
     for library in sdl2 sdl2-mixer googletest qtbase; do
         [ -f "$prefix/.stamp-$library" ] || exit 1
     done
@@ -50,7 +56,7 @@ fi
 [ -n "$gtest_version" ] || gtest_version=$(dpkg-query -W -f='${Version}' googletest | sed 's/-.*//')
 
 cache_root=${BRIMAL_WIN64_CACHE:-$HOME/.cache/brimal}
-prefix=$cache_root/win64-qt$qt_version-sdl$sdl_version-mixer$mixer_version-gtest$gtest_version
+prefix=$cache_root/win64-qt$qt_version-sdl$sdl_version-mixer$mixer_version-gtest$gtest_version-$recipe
 src=$cache_root/src
 mkdir -p "$prefix" "$src"
 toolchain=$here/cmake/mingw-w64.cmake
@@ -82,8 +88,12 @@ fetch_source() { # package upstream-version
 cross_cmake() { # source-dir build-dir cmake-arguments...
     local source=$1 build=$2
     shift 2
+    # No path of this machine lands in a library: the cache's folders are
+    # mapped to fixed names in the debugging information and in __FILE__.
+    local map="-ffile-prefix-map=$source=/src/$(basename "$source") -ffile-prefix-map=$build=/build/$(basename "$build") -ffile-prefix-map=$prefix=/prefix"
     cmake -S "$source" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DBRIMAL_WIN64_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_C_FLAGS="$map" -DCMAKE_CXX_FLAGS="$map" \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" "$@" >"$build.log" 2>&1 ||
         { tail -n 40 "$build.log" >&2; exit 1; }
     cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { tail -n 60 "$build.log" >&2; exit 1; }
@@ -115,12 +125,13 @@ fi
 
 # Qt's base with what the game uses: Core, Gui, Widgets, the Windows platform
 # plug-in and style, and the ICO reader for the icon. The host's Qt tools of
-# the same version run the code generators. The system's own font engine draws
+# the same version run the code generators. Accessibility stays on: Qt's
+# Windows platform then serves UI Automation, which screen readers read. The system's own font engine draws
 # the text, so FreeType is left out; so are Qt's test library and the text
 # document formats the game never reads.
 if ! built qtbase; then
     dir=$(fetch_source qt6-base "$qt_version")
-    qt_off=(accessibility tabletevent network sql xml dbus opengl dynamicgl printsupport
+    qt_off=(tabletevent network sql xml dbus opengl dynamicgl printsupport
             concurrent vulkan jpeg gif testlib freetype textodfwriter textmarkdownreader
             textmarkdownwriter system_zlib system_pcre2 system_harfbuzz system_libpng
             system_doubleconversion)

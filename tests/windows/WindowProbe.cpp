@@ -9,6 +9,8 @@
 //   window_probe OUTPUT move X Y     moves the window's frame to X, Y
 //   window_probe OUTPUT menu         "item ID TEXT" for the window menu's last two items
 //   window_probe OUTPUT menu-shown   "shown" once a pop-up menu is on screen
+//   window_probe OUTPUT accessible   "provider 0|1": whether the window answers
+//                                    UI Automation's request for its root
 //
 // The commands without a reply write "done". A command that fails writes
 // "error" and the reason, so the script can say why.
@@ -140,6 +142,15 @@ int wmain(int argc, wchar_t** argv) {
         // "#32768" is the class of every pop-up menu, the window menu among them.
         done = WaitForWindow(L"#32768", nullptr, 100) != nullptr;
         answer = "shown\n";
+    } else if (command == L"accessible") {
+        // What a screen reader asks first: the window's UI Automation root
+        // (UiaRootObjectId). A window without accessibility leaves the request
+        // to the default procedure, which answers 0.
+        constexpr LPARAM UiaRootObjectId = -25;
+        DWORD_PTR result = 0;
+        done = SendMessageTimeoutW(window, WM_GETOBJECT, 0, UiaRootObjectId, SMTO_ABORTIFHUNG, 5000,
+                                   &result) != 0;
+        answer = result ? "provider 1\n" : "provider 0\n";
     } else {
         return 2;
     }

@@ -4,6 +4,8 @@
 # program (WindowProbe.cpp) and by keys:
 #   - the window menu ends with a separator (id 10) and "画面中央へ移動(&D)"
 #     (id 11), read through the menu's own calls;
+#   - the window answers UI Automation's request for its root, as it does
+#     for a screen reader, since Qt's accessibility is built in;
 #   - the window opens at the default size although a width is planted under
 #     the organisation's shared values, centred from top to bottom;
 #   - WM_SYSCOMMAND 11 sent by another program, posted by it, and chosen with
@@ -90,6 +92,9 @@ xdotool windowfocus --sync "$desktop"
 probe menu
 expected=$'item 10 \nitem 11 画面中央へ移動(&D)'
 [ "$answer" = "$expected" ] || fail "the window menu ends with \"$answer\", not \"$expected\""
+
+probe accessible
+[ "$answer" = "provider 1" ] || fail "the window gave UI Automation no root (\"$answer\"): accessibility is off"
 
 read_window
 [ "$width x $height" = "221 x 427" ] || fail "the client area is $width x $height, not 221 x 427"

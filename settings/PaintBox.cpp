@@ -1,6 +1,8 @@
 #include "settings/PaintBox.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <utility>
 
@@ -17,10 +19,26 @@ void TPaintBox::DrawOnce(std::function<void(QPainter&)> draw) {
 
 void TPaintBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (once_) {
-        const auto draw = std::exchange(once_, nullptr);
-        draw(painter);
-    } else if (OnPaint) {
-        OnPaint(painter);
-    }
+    if (OnPaint) OnPaint(painter);
+    if (once_) std::exchange(once_, nullptr)(painter);
+}
+
+void TPaintBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window exists once the box shows; it may be a new one after a
+    // re-parenting.
+    QWindow* window = this->window()->windowHandle();
+    if (window == watchedWindow_) return;
+    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = window;
+    if (window) window->installEventFilter(this);
+}
+
+bool TPaintBox::eventFilter(QObject* watched, QEvent* event) {
+    // Qt puts an uncovered window back from its backing store, which still
+    // holds whatever DrawOnce drew, without asking the box to paint. Marked
+    // for repainting before the window handles the expose, the box is painted
+    // anew in the same pass.
+    if (watched == watchedWindow_ && event->type() == QEvent::Expose && isVisible()) update();
+    return QWidget::eventFilter(watched, event);
 }

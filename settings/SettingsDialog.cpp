@@ -227,8 +227,8 @@ void TSetform::UpDown1Changing(QObject* sender) {
 
 void TSetform::ShowPreview(int shape) {
     const QImage picture = ComposePreview(shape);
-    // Drawn straight onto the box: the next repaint of the box makes it
-    // black again.
+    // Drawn over the box's black at once and kept nowhere: the box's next
+    // repaint, an uncovering of the dialog included, shows it black again.
     BP->DrawOnce([picture, this](QPainter& canvas) { canvas.drawImage(BP->rect(), picture); });
 }
 

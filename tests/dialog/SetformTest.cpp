@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QExposeEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -294,6 +295,15 @@ TEST(Setform, EnteringARatioFieldOrPressingItsSpinShowsItsKindUntilTheNextRepain
     EXPECT_TRUE(reading.blackMargin);
     EXPECT_EQ(rig.form->Edit7->text(), "15");
 
+    // Uncovered, the dialog is put back from its backing store unless the box
+    // paints itself anew.
+    QExposeEvent uncovered(QRegion(rig.form->rect()));
+    QCoreApplication::sendEvent(rig.form->windowHandle(), &uncovered);
+    EXPECT_EQ(Read(rig.Grab(box)).cells, (std::array<std::array<int, 4>, 4>{}));
+    EXPECT_TRUE(Read(rig.Grab(box)).blackMargin);
+
+    rig.form->Edit1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Read(rig.Grab(box)).cells, PreviewPatterns[1]);
     box->repaint();
     EXPECT_EQ(Read(rig.Grab(box)).cells, (std::array<std::array<int, 4>, 4>{}));
     EXPECT_TRUE(Read(rig.Grab(box)).blackMargin);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <set>
+#include <utility>
 
 #include "engine/Catalogue.h"
 
@@ -109,5 +112,53 @@ TEST(Catalogue, KindsStandForTheRatioPageByTheirPictures) {
     for (int kind = 1; kind <= KindCount; ++kind) {
         EXPECT_EQ(PreviewShapeOfKind(kind), shapes[kind]);
         EXPECT_EQ(KindOfShape(shapes[kind]), kind);
+    }
+}
+
+TEST(Catalogue, ShapesTurnsAndAnchorShiftsAreThoseOfTheCatalogue) {
+    // Written out by hand, one shape a row: its kind, its four cells from the
+    // anchor, the shapes a left and a right turn lead to, and how the anchor
+    // moves when a piece turns into this shape to the left and to the right.
+    struct Row {
+        int shape, kind;
+        std::array<CellOffset, 4> cells;
+        int leftTurn, rightTurn;
+        CellOffset leftShift, rightShift;
+    };
+    // clang-format off
+    const Row rows[] = {
+        { 1, 1, {{{0, 0}, {0, -1}, {1, -1}, {1, 0}}},    1,  1, { 0,  0}, { 0,  0}},
+        { 2, 2, {{{0, 0}, {0, -1}, {0, -2}, {0, -3}}},   3,  3, { 2,  1}, { 2,  1}},
+        { 3, 2, {{{0, 0}, {1, 0}, {2, 0}, {3, 0}}},      2,  2, {-2, -1}, {-2, -1}},
+        { 4, 3, {{{0, 0}, {0, -1}, {-1, -1}, {-1, -2}}}, 5,  5, { 1,  0}, { 1,  0}},
+        { 5, 3, {{{0, 0}, {1, 0}, {1, -1}, {2, -1}}},    4,  4, {-1,  0}, {-1,  0}},
+        { 6, 4, {{{0, 0}, {0, -1}, {1, -1}, {1, -2}}},   7,  7, { 0,  0}, { 0,  0}},
+        { 7, 4, {{{0, 0}, {0, -1}, {1, 0}, {-1, -1}}},   6,  6, { 0,  0}, { 0,  0}},
+        { 8, 5, {{{0, 0}, {0, -1}, {0, -2}, {1, -2}}},   9, 11, {-2,  1}, { 0,  0}},
+        { 9, 5, {{{0, 0}, {0, -1}, {1, 0}, {2, 0}}},    10,  8, { 0,  0}, {-1,  0}},
+        {10, 5, {{{0, 0}, {1, 0}, {1, -1}, {1, -2}}},   11,  9, { 1,  0}, {-1,  1}},
+        {11, 5, {{{0, 0}, {0, -1}, {-1, -1}, {-2, -1}}}, 8, 10, { 1, -1}, { 2, -1}},
+        {12, 6, {{{0, 0}, {0, -1}, {0, -2}, {-1, -2}}}, 13, 15, { 2,  0}, { 2,  1}},
+        {13, 6, {{{0, 0}, {0, -1}, {1, -1}, {2, -1}}},  14, 12, {-2, -1}, { 0, -1}},
+        {14, 6, {{{0, 0}, {0, -1}, {0, -2}, {1, 0}}},   15, 13, { 0,  1}, { 0,  0}},
+        {15, 6, {{{0, 0}, {1, 0}, {2, 0}, {2, -1}}},    12, 14, { 0,  0}, {-2,  0}},
+        {16, 7, {{{0, 0}, {0, -1}, {0, -2}, {1, -1}}},  17, 19, {-1,  1}, { 0,  0}},
+        {17, 7, {{{0, 0}, {1, 0}, {2, 0}, {1, -1}}},    18, 16, { 0,  0}, {-2,  0}},
+        {18, 7, {{{0, 0}, {0, -1}, {0, -2}, {-1, -1}}}, 19, 17, { 2,  0}, { 1,  1}},
+        {19, 7, {{{0, 0}, {0, -1}, {-1, -1}, {1, -1}}}, 16, 18, {-1, -1}, { 1, -1}},
+    };
+    // clang-format on
+    const auto pair = [](CellOffset c) { return std::pair{c.dx, c.dy}; };
+    ASSERT_EQ(std::size(rows), static_cast<size_t>(ShapeCount));
+    for (const Row& row : rows) {
+        const int s = row.shape;
+        EXPECT_EQ(KindOfShape(s), row.kind) << "shape " << s;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(pair(ShapeTable[s][i]), pair(row.cells[i])) << "shape " << s << " cell " << i;
+        EXPECT_EQ(TurnSuccessor(s, TurnDirection::Left), row.leftTurn) << "shape " << s;
+        EXPECT_EQ(TurnSuccessor(s, TurnDirection::Right), row.rightTurn) << "shape " << s;
+        EXPECT_EQ(pair(TurnOffsets(s, TurnDirection::Left)), pair(row.leftShift)) << "shape " << s;
+        EXPECT_EQ(pair(TurnOffsets(s, TurnDirection::Right)), pair(row.rightShift))
+            << "shape " << s;
     }
 }

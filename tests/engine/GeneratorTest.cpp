@@ -2,7 +2,10 @@
 
 #include <map>
 #include <set>
+#include <utility>
+#include <vector>
 
+#include "engine/KeyAction.h"
 #include "support/GameRig.h"
 
 namespace {
@@ -16,6 +19,52 @@ std::uint64_t TimeFor(int n, int result) {
     ADD_FAILURE() << "no time gives " << result;
     return 0;
 }
+
+// A journal that hands out the draws it is given, in turn, and notes the
+// range of every draw.
+class ScriptedDraws : public EngineJournal {
+public:
+    explicit ScriptedDraws(std::vector<int> results) : results_(std::move(results)) {}
+    std::vector<int> Ranges;
+
+    void GameBegins(const TGameSettings&, int) override {}
+    void Operation(GameEvent, int) override {}
+    int Draw(int range, int drawn) override {
+        Ranges.push_back(range);
+        return next_ < results_.size() ? results_[next_++] : drawn;
+    }
+    void Landed(int) override {}
+    void GameEnds(const Engine&, bool) override {}
+
+private:
+    std::vector<int> results_;
+    size_t next_ = 0;
+};
+
+// Times of day around the boundaries between the seven kinds of Rnd(7): the
+// fraction of 1 each one draws, with the kind it gives (1 + the fraction x 7,
+// rounded down).
+struct SeventhDraw {
+    std::uint64_t now;
+    int kind;
+};
+const SeventhDraw SeventhDraws[] = {
+    {0, 1},    // 0.00000
+    {132, 1},  // 0.14215
+    {865, 2},  // 0.14365
+    {1475, 2}, // 0.28541
+    {41, 3},   // 0.28658
+    {651, 3},  // 0.42834
+    {173, 4},  // 0.42873
+    {14, 4},   // 0.43930
+    {305, 4},  // 0.57088
+    {1038, 5}, // 0.57238
+    {1648, 5}, // 0.71414
+    {692, 6},  // 0.71492
+    {824, 6},  // 0.85707
+    {346, 7},  // 0.85746
+    {31, 7},   // 0.97280
+};
 
 } // namespace
 
@@ -146,5 +195,93 @@ TEST(Generator, FreshKindsAreUniformUnlessRatiosAreOn) {
     for (std::uint64_t t = 0; t < 300; ++t) {
         rig.Host.Now = t;
         EXPECT_EQ(rig.Game.FreshKind(), 1);
+    }
+}
+
+TEST(Generator, WithoutRatiosAKindIsOneSeventhOfTheDraw) {
+    // Percentages that would decide otherwise play no part while ratios are off.
+    const std::array<int, 8> ratioSets[] = {
+        {0, 15, 15, 14, 14, 14, 14, 14},
+        {0, 100, 0, 0, 0, 0, 0, 0},
+    };
+    for (const auto& ratios : ratioSets) {
+        for (const SeventhDraw& d : SeventhDraws) {
+            GameRig rig;
+            rig.Settings.Ratios = ratios;
+            rig.Host.Now = d.now;
+            rig.Game.DrawFreshKind();
+            EXPECT_EQ(rig.Game.NextKind, d.kind) << "at " << d.now << ", kind 1 at " << ratios[1];
+        }
+    }
+}
+
+TEST(Generator, UnderRatiosWithOneKindAt100EveryGameStartsWithThatKind) {
+    for (int kind = 1; kind <= KindCount; ++kind) {
+        for (const SeventhDraw& d : SeventhDraws) {
+            GameRig rig;
+            rig.Settings.RatioOn = true;
+            // Kind 7 gets what kinds 1 to 6 leave.
+            rig.Settings.Ratios = {0, 0, 0, 0, 0, 0, 0, 0};
+            if (kind < 7) rig.Settings.Ratios[kind] = 100;
+            rig.Host.Now = d.now;
+            rig.Game.DrawFreshKind();
+            rig.Game.GameGameClick();
+            EXPECT_EQ(KindOfShape(rig.Game.PieceShape), kind) << "at " << d.now;
+            EXPECT_EQ(KindOfShape(rig.Game.NextShape), kind) << "at " << d.now;
+        }
+    }
+}
+
+TEST(Generator, ANewPieceTakesTheNextShapeThenDrawsTheNextShapeTheColourAndTheNextKind) {
+    // Colours not fixed, so the colour is a draw of its own. The journal hands
+    // out the draws in turn; which value lands where shows the order.
+    struct Case {
+        const char* what;
+        bool ratioOn;
+        bool byLanding; // a landing brings the piece in, else the start of a game
+        int kindWaiting;
+        std::vector<int> draws;
+        std::vector<int> ranges;
+        int pieceShape, pieceColor, nextShape, nextKind;
+    };
+    const Case cases[] = {
+        // Start: a kind (6) and its shape (13) for the first piece, then the
+        // queue: the shape of waiting kind 5 (10), the colour, the next kind.
+        {"start", false, false, 5, {6, 2, 3, 4, 2}, {7, 4, 4, 7, 7}, 13, 4, 10, 2},
+        // 50 is kind 4 by the default percentages, 90 kind 7.
+        {"start, ratios", true, false, 2, {50, 2, 1, 5, 90}, {100, 2, 2, 7, 100}, 7, 5, 2, 7},
+        // After a landing the queue alone; a square needs no draw for its shape.
+        {"landing, square next", false, true, 1, {6, 3}, {7, 7}, 17, 6, 1, 3},
+        {"landing", false, true, 7, {4, 1, 5}, {4, 7, 7}, 17, 1, 19, 5},
+        {"landing, ratios", true, true, 3, {2, 7, 60}, {2, 7, 100}, 17, 7, 5, 5},
+    };
+    for (const Case& c : cases) {
+        GameRig rig;
+        rig.Settings.ShowNext = false;
+        rig.Settings.FixedColors = false;
+        rig.Settings.RatioOn = c.ratioOn;
+        ScriptedDraws journal(c.draws);
+        if (c.byLanding) {
+            rig.StartWith("", 1, 0, 24);
+            rig.Game.NextShape = 17;
+            rig.Game.NextKind = c.kindWaiting;
+            rig.Game.SetJournal(&journal);
+            rig.Game.DoAction(kaDropAll);
+        } else {
+            rig.Game.NextKind = c.kindWaiting;
+            rig.Game.SetJournal(&journal);
+            rig.Game.GameGameClick();
+        }
+        EXPECT_EQ(journal.Ranges, c.ranges) << c.what;
+        EXPECT_EQ(rig.Game.PieceShape, c.pieceShape) << c.what;
+        EXPECT_EQ(rig.Game.PieceColor, c.pieceColor) << c.what;
+        EXPECT_EQ(rig.Game.NextShape, c.nextShape) << c.what;
+        EXPECT_EQ(rig.Game.NextKind, c.nextKind) << c.what;
+        // The piece shows in its colour at the spawn point.
+        for (const CellOffset& cell : ShapeTable[c.pieceShape]) {
+            if (cell.dy == 0) {
+                EXPECT_EQ(rig.Host.At(3 + cell.dx, 0), c.pieceColor) << c.what;
+            }
+        }
     }
 }

@@ -303,3 +303,35 @@ TEST(Landing, AFourRowClearKeepsTheNextPieceOutForTheWaitsAndTheSound) {
     ASSERT_TRUE(rig.Tick());
     EXPECT_EQ(rig.Host.Now, before + 800 + rig.Host.ClipLength[2] + 500);
 }
+
+TEST(Landing, TheHostSeesTheRepaintThenTheRowSoundThenTheCountersThenThePeriod) {
+    // A vertical bar resting in column 7 of the default well lands at the next
+    // tick. "draw" stands for one or more cells drawn in a row: the removed
+    // rows blanked, the collapse repainted, the next piece entering.
+    struct Case {
+        const char* rows; // the bottom of the well before the landing
+        std::vector<std::string> trace;
+    };
+    const Case cases[] = {
+        {"........\n", {"clip 3", "draw", "Kazu 00001", "period 491", "draw"}},
+        {"3.......\n1111111.\n",
+         {"clip 3", "draw", "wait 200", "draw", "clip 1 wait", "Kazu 00001", "Score 00001",
+          "period 494", "draw"}},
+        {"........\n4444444.\n.555555.\n6666666.\n",
+         {"clip 3", "draw", "wait 200", "draw", "wait 200", "draw", "clip 1 wait", "Kazu 00001",
+          "Score 00004", "period 500", "draw"}},
+        {"3.......\n1111111.\n1111111.\n1111111.\n1111111.\n",
+         {"clip 3", "draw", "wait 200", "draw", "wait 200", "draw", "wait 200", "draw", "wait 200",
+          "draw", "Line4 01", "clip 2 wait", "Kazu 00001", "Score 00016", "period 500", "draw"}},
+    };
+    for (const Case& c : cases) {
+        GameRig rig;
+        rig.StartWith(c.rows, 2, 7, 24);
+        rig.Host.LogEverything = true;
+        ASSERT_TRUE(rig.Tick());
+        std::vector<std::string> trace;
+        for (const std::string& entry : rig.Host.Log)
+            if (entry != "draw" || trace.empty() || trace.back() != "draw") trace.push_back(entry);
+        EXPECT_EQ(trace, c.trace) << c.rows;
+    }
+}

@@ -40,6 +40,7 @@ void FakeHost::DrawCell(int x, int y, int code) {
                                std::to_string(y) + " code " + std::to_string(code));
     }
     ++Draws;
+    if (LogEverything) Log.push_back("draw");
     if (RecordDraws) DrawLog.push_back({x, y, code, Log.size()});
     if (y < 0) return; // hidden rows lie outside the box
     Cells[static_cast<size_t>(y * Width + x)] = code;
@@ -58,6 +59,10 @@ void FakeHost::ClearPreview() {
 }
 void FakeHost::ShowCounter(Counter which, const std::string& text) {
     Counters[which] = text;
+    if (LogEverything) {
+        const char* names[] = {"Score", "Kazu", "Line4"};
+        Log.push_back(std::string(names[static_cast<int>(which)]) + " " + text);
+    }
 }
 void FakeHost::SetCaption(GameState state, const std::string& caption) {
     State = state;
@@ -79,6 +84,7 @@ void FakeHost::SetTimerInterval(int milliseconds) {
     if (milliseconds != Interval && Enabled) ArmedAt = Now;
     Interval = milliseconds;
     Periods.push_back({milliseconds, Log.size()});
+    if (LogEverything) Log.push_back("period " + std::to_string(milliseconds));
 }
 
 void FakeHost::Wait(int milliseconds) {

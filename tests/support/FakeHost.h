@@ -36,7 +36,11 @@ public:
     std::string Caption = "Brimal  ";  // the idle title the window starts with
     GameState State = GameState::Idle; // as the engine reported it with the title
 
-    std::vector<std::string> Log;         // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
+    std::vector<std::string> Log; // "wait 200", "clip 3", "clip 1 wait", "beep 48", ...
+    // While set, every cell drawn ("draw"), counter shown ("Kazu 00001") and
+    // period set ("period 491") goes into Log too, so that a test sees the
+    // order of everything the host was asked to show.
+    bool LogEverything = false;
     std::vector<std::string> WaitScreens; // the screen at the start of every wait
     bool SaveWaitScreens = true;
     std::vector<std::string> Messages;

@@ -126,9 +126,9 @@ fi
 # Qt's base with what the game uses: Core, Gui, Widgets, the Windows platform
 # plug-in and style, and the ICO reader for the icon. The host's Qt tools of
 # the same version run the code generators. Accessibility stays on: Qt's
-# Windows platform then serves UI Automation, which screen readers read. The system's own font engine draws
-# the text, so FreeType is left out; so are Qt's test library and the text
-# document formats the game never reads.
+# Windows platform then serves UI Automation, which screen readers read. The
+# system's own font engine draws the text, so FreeType is left out; so are
+# Qt's test library and the text document formats the game never reads.
 if ! built qtbase; then
     dir=$(fetch_source qt6-base "$qt_version")
     qt_off=(tabletevent network sql xml dbus opengl dynamicgl printsupport

@@ -198,29 +198,23 @@ TEST(Generator, FreshKindsAreUniformUnlessRatiosAreOn) {
     }
 }
 
-TEST(Generator, WithoutRatiosAKindIsOneSeventhOfTheDraw) {
-    // Percentages that would decide otherwise play no part while ratios are off.
-    const std::array<int, 8> ratioSets[] = {
-        {0, 15, 15, 14, 14, 14, 14, 14},
-        {0, 100, 0, 0, 0, 0, 0, 0},
-    };
-    for (const auto& ratios : ratioSets) {
-        for (const SeventhDraw& d : SeventhDraws) {
+TEST(Generator, AFreshKindIsOneSeventhOfTheDrawUnlessRatiosAreOnWithOneKindAt100) {
+    for (const SeventhDraw& d : SeventhDraws) {
+        // Percentages that would decide otherwise play no part while ratios
+        // are off.
+        for (const std::array<int, 8>& ratios : {std::array<int, 8>{0, 15, 15, 14, 14, 14, 14, 14},
+                                                 std::array<int, 8>{0, 100, 0, 0, 0, 0, 0, 0}}) {
             GameRig rig;
             rig.Settings.Ratios = ratios;
             rig.Host.Now = d.now;
             rig.Game.DrawFreshKind();
             EXPECT_EQ(rig.Game.NextKind, d.kind) << "at " << d.now << ", kind 1 at " << ratios[1];
         }
-    }
-}
-
-TEST(Generator, UnderRatiosWithOneKindAt100EveryGameStartsWithThatKind) {
-    for (int kind = 1; kind <= KindCount; ++kind) {
-        for (const SeventhDraw& d : SeventhDraws) {
+        // Under ratios with one kind at 100 a game's first two pieces are of
+        // that kind, whatever the draw; kind 7 gets what kinds 1 to 6 leave.
+        for (int kind = 1; kind <= KindCount; ++kind) {
             GameRig rig;
             rig.Settings.RatioOn = true;
-            // Kind 7 gets what kinds 1 to 6 leave.
             rig.Settings.Ratios = {0, 0, 0, 0, 0, 0, 0, 0};
             if (kind < 7) rig.Settings.Ratios[kind] = 100;
             rig.Host.Now = d.now;

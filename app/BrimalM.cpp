@@ -5,15 +5,15 @@
 #include <QCursor>
 #include <QScreen>
 
-#include "app/BoardWidgets.h"
-#include "app/CentreCommand.h"
-#include "app/CounterPanel.h"
-#include "app/FrameMargins.h"
-#include "app/GameOverHandOff.h"
-#include "app/GameSession.h"
-#include "app/InputRouter.h"
 #include "app/OpenDialogs.h"
-#include "app/ReplayMode.h"
+#include "app/input/InputRouter.h"
+#include "app/platform/CentreCommand.h"
+#include "app/platform/FrameMargins.h"
+#include "app/play/GameSession.h"
+#include "app/records/GameOverHandOff.h"
+#include "app/records/ReplayMode.h"
+#include "app/view/BoardWidgets.h"
+#include "app/view/CounterPanel.h"
 #include "components/Fonts.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/AppServices.h"
-#include "app/WindowHost.h"
+#include "app/play/WindowHost.h"
 #include "engine/GameSettings.h"
 
 class BevelBox;

@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "app/BrimalM.h"
-#include "app/CentreCommand.h"
-#include "app/GameSession.h"
-#include "app/ReplayMode.h"
+#include "app/platform/CentreCommand.h"
+#include "app/play/GameSession.h"
+#include "app/records/ReplayMode.h"
 #include "components/PMsgDlg.h"
 #include "engine/Engine.h"
 #include "resources/Resources.h"

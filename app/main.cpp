@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "app/BrimalM.h"
-#include "app/PlatformStart.h"
-#include "app/ReplayMode.h"
-#include "app/TerminationSignal.h"
+#include "app/platform/PlatformStart.h"
+#include "app/platform/TerminationSignal.h"
+#include "app/records/ReplayMode.h"
 #include "components/PMsgDlg.h"
 #include "components/QtJapanese.h"
 #include "resources/Resources.h"

@@ -6,7 +6,7 @@
 // Every value the game uses must lie in its range; anything else aborts with a
 // message, which libFuzzer reports as a crash.
 
-#include "app/KeyTable.h"
+#include "app/input/KeyTable.h"
 #include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"

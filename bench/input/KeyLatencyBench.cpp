@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/BoardWidgets.h"
 #include "app/BrimalM.h"
-#include "app/GameSession.h"
+#include "app/play/GameSession.h"
+#include "app/view/BoardWidgets.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
 #include "resources/Resources.h"

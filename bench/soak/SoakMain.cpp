@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/BrimalM.h"
-#include "app/GameSession.h"
+#include "app/play/GameSession.h"
 #include "bench/soak/SoakRun.h"
 #include "components/PMsgDlg.h"
 #include "components/QtJapanese.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/BrimalM.h"
-#include "app/GameSession.h"
+#include "app/play/GameSession.h"
 #include "bench/soak/Placement.h"
 #include "engine/Engine.h"
 

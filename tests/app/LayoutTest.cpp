@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QStyleOptionFrame>
 
-#include "app/BoardWidgets.h"
+#include "app/view/BoardWidgets.h"
 #include "components/KePanel.h"
 #include "support/FindControl.h"
 #include "support/WindowTest.h"

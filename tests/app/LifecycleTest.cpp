@@ -8,8 +8,8 @@
 #include <QWindow>
 #include <csignal>
 
-#include "app/BoardWidgets.h"
-#include "app/TerminationSignal.h"
+#include "app/platform/TerminationSignal.h"
+#include "app/view/BoardWidgets.h"
 #include "engine/Engine.h"
 #include "support/FindControl.h"
 #include "support/WindowTest.h"

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "app/BoardWidgets.h"
+#include "app/view/BoardWidgets.h"
 #include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"

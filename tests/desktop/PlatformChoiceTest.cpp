@@ -1,4 +1,4 @@
-#include "app/PlatformChoice.h"
+#include "app/platform/PlatformChoice.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/JoystickStep.h"
+#include "app/input/JoystickStep.h"
 #include "components/Joystick.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/CentreCommand.h"
+#include "app/platform/CentreCommand.h"
 #include "support/WindowTest.h"
 
 namespace {

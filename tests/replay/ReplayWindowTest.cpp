@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/ReplayMode.h"
+#include "app/records/ReplayMode.h"
 #include "engine/Engine.h"
 #include "replay/ReplayFiles.h"
 #include "scores/HighScoreStore.h"

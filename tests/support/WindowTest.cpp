@@ -9,7 +9,7 @@
 #include <QTest>
 #include <map>
 
-#include "app/BoardWidgets.h"
+#include "app/view/BoardWidgets.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
 #include "resources/Resources.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/BrimalM.h"
-#include "app/GameSession.h"
+#include "app/play/GameSession.h"
 #include "support/DialogCatcher.h"
 
 class Engine;

@@ -1,0 +1,63 @@
+#include "app/view/CounterPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "components/Fonts.h"
+
+namespace {
+
+QLineEdit* MakeCounter(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setAttribute(Qt::WA_TransparentForMouseEvents);
+    edit->setFont(FixedPitchFont(15, true));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    edit->setPalette(palette);
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+CounterPanel::CounterPanel(QWidget* parent) : TKePanel(parent) {
+    setObjectName("Panel1");
+    setFont(FixedPitchFont(17));
+    // The panel stays enabled so that the counters' text is drawn black, not
+    // greyed; the mouse passes through it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label2 = MakeLabel(this, "Label2", "得点", QRect(18, 8, 34, 17));
+    Score = MakeCounter(this, "Score", "00000", QRect(12, 32, 51, 23));
+    Label3 = MakeLabel(this, "Label3", "総数", QRect(18, 72, 34, 17));
+    Kazu = MakeCounter(this, "Kazu", "00000", QRect(12, 96, 51, 23));
+    Label1 = MakeLabel(this, "Label1", "４段抜", QRect(12, 136, 51, 17));
+    Line4 = MakeCounter(this, "Line4", "00", QRect(24, 160, 24, 23));
+}
+
+QLineEdit* CounterPanel::Box(Counter which) const {
+    return which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
+}
+
+qint64 CounterPanel::Count(Counter which) const {
+    return Box(which)->text().toLongLong();
+}
+
+void CounterPanel::ShowCounter(Counter which, const QString& text) {
+    QLineEdit* box = Box(which);
+    box->setText(text);
+    // A number longer than the box shows its leading digits, not its last.
+    box->setCursorPosition(0);
+    box->repaint();
+}

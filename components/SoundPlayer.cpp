@@ -136,9 +136,10 @@ void SoundPlayer::PlayFile(const std::string& path, bool waitForEnd) {
 
 void SoundPlayer::Beep(BeepKind kind) {
     std::unique_lock lock(mutex_);
-    if (!ReadyToPlay(lock)) return;
-    StopCurrent();
-    if (SystemMessageBeep(kind)) return;
+    const bool ready = ReadyToPlay(lock);
+    if (ready) StopCurrent();
+    // The desktop's own beep sounds with or without a sound device of ours.
+    if (SystemMessageBeep(kind) || !ready) return;
     const int index = BeepIndex(kind);
     Start(beeps_[index], BeepSources[index], false, lock);
 }
@@ -278,6 +279,17 @@ bool SoundPlayer::Start(Mix_Chunk* chunk, SoundSource source, bool waitForEnd,
 }
 
 void SoundPlayer::StartDefaultSound(bool waitForEnd, std::unique_lock<std::mutex>& lock) {
+    if (HasSystemDefaultSound()) {
+        ++startCount_;
+        lastStarted_ = SoundSource::DefaultBeep;
+        changed_.notify_all();
+        // The lock is released while the desktop plays, as while waiting for
+        // a sound of ours.
+        lock.unlock();
+        PlaySystemDefaultSound(waitForEnd);
+        lock.lock();
+        return;
+    }
     Start(beeps_[BeepIndex(BeepKind::Default)], SoundSource::DefaultBeep, waitForEnd, lock);
 }
 

@@ -21,8 +21,10 @@ enum class SoundSource { None, Memory, File, DefaultBeep, ExclamationBeep, Infor
 // playing, so a row sound cuts the landing sound short. A sound either plays on
 // while the caller goes on, or the caller waits until it has ended (never longer
 // than the clip's length and a margin). A clip that cannot be played gives the
-// default message sound instead. Without an audio device every call does nothing
-// and returns at once.
+// default sound instead: the desktop's own where it has one (Windows' default
+// sound, of the user's scheme), otherwise a tone of ours. Without an audio
+// device every call does nothing and returns at once, but for the desktop's
+// own message beeps.
 //
 // The audio device is open only while sounds play: SDL's audio thread mixes
 // silence for as long as the device is open, even when paused, so the player
@@ -61,7 +63,8 @@ public:
     // since the last time is noticed.
     void PlayFile(const std::string& path, bool waitForEnd);
     // A message sound; the caller goes on at once. Where the desktop has an
-    // audible message sound of its own (Windows), that one sounds instead.
+    // audible message sound of its own (Windows), that one sounds instead,
+    // with or without an audio device of ours.
     void Beep(BeepKind kind);
 
     // Stops the sound, frees every clip and the audio device. Later calls do

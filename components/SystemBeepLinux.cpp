@@ -3,3 +3,9 @@
 bool SystemMessageBeep(BeepKind) {
     return false;
 }
+
+bool HasSystemDefaultSound() {
+    return false;
+}
+
+void PlaySystemDefaultSound(bool) {}

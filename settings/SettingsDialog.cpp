@@ -29,14 +29,16 @@ namespace {
 constexpr int ClientWidth = 381;
 constexpr int ClientHeight = 294;
 
-// OpenDialog1: one filter for WAVE files, "wav" added to a typed name that
-// has no suffix. A name that does not exist may be typed; the caller warns.
+// OpenDialog1: one filter for WAVE files, shown by its description alone
+// ("Waveファイル"), and "wav" added to a typed name that has no suffix. A name
+// that does not exist may be typed; the caller warns.
 QString RunOpenDialog1(QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setObjectName("OpenDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter("Waveファイル (*.wav)");
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix("wav");
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);

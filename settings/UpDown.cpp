@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -19,9 +20,10 @@ constexpr int RepeatInterval = 50;    // ms
 
 QString ThousandsText(int value) {
     const QString digits = QString::number(value < 0 ? -qint64(value) : qint64(value));
+    const QString separator = QLocale::system().groupSeparator();
     QString text;
     for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += QLatin1Char(',');
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += separator;
         text += digits[i];
     }
     return value < 0 ? QLatin1Char('-') + text : text;

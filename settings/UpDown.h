@@ -5,8 +5,9 @@
 
 class QLineEdit;
 
-// The decimal text of a number with a comma between every three digits, as
-// the number fields show it ("1,000").
+// The decimal text of a number with the system's thousands separator between
+// every three digits, as the number fields show it ("1,000" in the C and
+// Japanese locales).
 QString ThousandsText(int value);
 
 // A spin button: two small arrow buttons, one above the other, that step a

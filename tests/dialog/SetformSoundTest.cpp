@@ -1,9 +1,12 @@
 #include "SetformRig.h"
 
 #include "settings/PageControl.h"
+#include "settings/SettingsIO.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -64,6 +67,34 @@ TEST(SetformSound, AChosenFileGoesToTheClickedSlotAndIsStoredByOk) {
     rig.form->Button3->click();
     EXPECT_EQ(rig.settings.SoundFiles[3], landing.toStdString());
     EXPECT_NE(rig.StoreEntries().find("Sound/GND=" + landing.toStdString()), std::string::npos);
+}
+
+// The program's own chooser, as the player sees it: its one filter reads by
+// its description alone and still lists only WAVE files.
+TEST(SetformSound, TheChooserShowsTheFiltersDescriptionAlone) {
+    StoreFolder folder;
+    SettingsStore store(folder.Path());
+    TGameSettings settings;
+    SaveSettings(store, settings);
+    // No chooser of the test's own: the dialog runs its file dialog.
+    QPointer<TSetform> form = new TSetform(nullptr, settings, store, DesktopServices{});
+    form->show();
+    QStringList shown;
+    QStringList filters;
+    DialogCatcher catcher([&](QDialog& dialog) {
+        auto* chooser = qobject_cast<QFileDialog*>(&dialog);
+        ASSERT_NE(chooser, nullptr);
+        filters = chooser->nameFilters();
+        if (auto* types = chooser->findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < types->count(); ++i)
+                shown << types->itemText(i);
+    });
+    Click(form->WName1);
+    EXPECT_EQ(catcher.Count(), 1);
+    EXPECT_EQ(shown, QStringList{"Waveファイル"});
+    EXPECT_EQ(filters, QStringList{"Waveファイル (*.wav)"});
+    EXPECT_EQ(form->WName1->text(), "Standard");
+    delete form.data();
 }
 
 TEST(SetformSound, AChosenSoundIsForgottenByCancel) {

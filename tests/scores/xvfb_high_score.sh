@@ -50,16 +50,35 @@ falling_columns() {
             END { s = ""; for (x = 1; x <= 6; x++) s = s ((x in col) ? "#" : "."); print s }'
 }
 
-# Moves the falling square with the keys given until it covers the columns
-# wanted (a key that comes during a fall step is dropped, as the game wants),
-# then drops it.
+# The columns of the well's bottom two rows that show a block, as
+# falling_columns gives them.
+bottom_columns() {
+    import -window "$wid" "$work/bottom.png"
+    well_text "$work/bottom.png" 6 17 | tail -2 |
+        awk '{ for (x = 1; x <= 6; x++) if (substr($0, x, 1) == "#") col[x] = 1 }
+            END { s = ""; for (x = 1; x <= 6; x++) s = s ((x in col) ? "#" : "."); print s }'
+}
+bottom_is() { [ "$(bottom_columns)" = "$1" ]; }
+
+# place_square WANT BOTTOM KEY...: moves the falling square with the keys
+# given until it covers the columns WANT (a key that comes during a fall step
+# is dropped, as the game wants), then drops it with Space until the bottom
+# two rows show BOTTOM. A Space can be dropped the same way: while the square
+# still falls near the top in WANT, Space is pressed again.
 place_square() {
-    local want=$1
-    shift
+    local want=$1 bottom=$2
+    shift 2
     for _ in 1 2 3; do
         [ $# -gt 0 ] && keys "$@"
         sleep 0.15
-        [ "$(falling_columns)" = "$want" ] && { keys space; sleep 0.6; return; }
+        [ "$(falling_columns)" = "$want" ] || continue
+        for _ in 1 2 3; do
+            keys space
+            wait_until 2 bottom_is "$bottom" && return
+            [ "$(falling_columns)" = "$want" ] || break
+        done
+        wait_until 8 bottom_is "$bottom" && return
+        fail "the square dropped in $want left the bottom rows at $(bottom_columns), not $bottom"
     done
     fail "the square did not reach $want: $(falling_columns)"
 }
@@ -73,7 +92,9 @@ start_game() {
 
 # Three squares side by side: two rows cleared at once, 4 points.
 clear_two_rows() {
-    place_square "..##.."; place_square "##...." Left Left Left; place_square "....##" Right Right Right
+    place_square "..##.." "..##.."
+    place_square "##...." "####.." Left Left Left
+    place_square "....##" "......" Right Right Right
 }
 
 # Drops squares down the middle until the game is over, then prints the

@@ -8,6 +8,8 @@
 #     音 has no spelling in the ANSI code page (1252 here), so only a wide
 #     path reaches the file. (Wine takes code page 932 from a Japanese locale,
 #     but without that locale generated it no longer sees UTF-8 file names.)
+#   - a landing sound file that cannot be played gives the system's default
+#     sound, set in the prefix's sound scheme;
 #   - sounds off: a whole game is silence;
 #   - no server at all: the program starts and plays a game, silently.
 #
@@ -51,6 +53,21 @@ landings_above 0.02 "sounds on"
 restart_wine
 store_value Sound GND 'C:\音\land.wav'
 landings_above 0.8 "C:\音\land.wav"
+
+# A sound file that cannot be played gives the system's default sound, the
+# one of the user's sound scheme: here a loud one set in the prefix, above the
+# tone of the program's own (near 0.55), which Linux plays instead. The file
+# exists, so it is not replaced by the built-in clip at start-up, but it is no
+# WAVE file.
+restart_wine
+sox -n -r 22050 -c 1 -b 16 "$WINEPREFIX/drive_c/windows/default.wav" synth 0.5 sine 660 vol 0.95
+for event in .Default SystemDefault; do
+    wine reg add "HKCU\\AppEvents\\Schemes\\Apps\\.Default\\$event\\.Current" /ve /t REG_SZ \
+        /d 'C:\windows\default.wav' /f >/dev/null
+done
+printf 'not a sound' >"$WINEPREFIX/drive_c/音/broken.wav"
+store_value Sound GND 'C:\音\broken.wav'
+landings_above 0.8 "C:\音\broken.wav, no WAVE file"
 
 restart_wine
 store_value Sound Enabeled 0

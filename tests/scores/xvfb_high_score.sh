@@ -98,11 +98,13 @@ clear_two_rows() {
 }
 
 # Drops squares down the middle until the game is over, then prints the
-# game-over message. No Space comes once the title is idle: it would press the
-# message's OK and then stand in the name box.
+# game-over message. No Space comes once the title is idle or the message is
+# up (on a busy machine the message can show before the title changes): it
+# would press the message's OK and then stand in the name box. Spaces lost in
+# fall steps are made up by further ones.
 drop_until_game_over() {
-    for _ in $(seq 40); do
-        title_is "Brimal  -Play-" || break
+    for _ in $(seq 60); do
+        title_is "Brimal  -Play-" && ! shown_message >/dev/null || break
         keys space
         sleep 0.3
     done

@@ -108,7 +108,11 @@ drop_until_game_over() {
         keys space
         sleep 0.3
     done
-    message_window 10
+    wait_until 10 shown_message || {
+        import -window root "$work/no-message.png"
+        fail "no game-over message; the title reads $(xdotool getwindowname "$wid")"
+    }
+    shown_message
 }
 
 # stays_still TARGET WHEN: over a second the title stays idle and the window
@@ -191,10 +195,12 @@ start_game third
 # message under Xvfb, whatever the key.)
 (while :; do xdotool key g; sleep 0.03; done) &
 hammer=$!
+# A failed check ends the script: the hammer ends with it.
+trap 'end_process "$hammer"; end_scratch' EXIT
 message=$(drop_until_game_over)
 stays_still root "behind the game-over message"
-kill "$hammer"
-wait "$hammer" 2>/dev/null || true
+end_process "$hammer"
+trap end_scratch EXIT
 close_message "$message" "third game-over message"
 stays_still "$wid" "after the game-over message closed"
 quit_by_menu "$wid" "$pid"

@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>速く落とす</source>
-        <translation>Drop faster</translation>
+        <translation>Soft drop</translation>
     </message>
     <message>
         <source>一気に落とす</source>
-        <translation>Drop at once</translation>
+        <translation>Hard drop</translation>
     </message>
     <message>
         <source>左回転</source>
@@ -259,7 +259,7 @@ Set the ratios so that they add up to 100%.</translation>
     </message>
     <message>
         <source>次の駒を表示する</source>
-        <translation>Show the next piece</translation>
+        <translation>Show next piece</translation>
     </message>
     <message>
         <source>色を固定する</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CounterPanel</name>
+    <message>
+        <source>得点</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>総数</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>４段抜</source>
+        <translation>4 rows</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreDialog</name>
     <message>
         <source>順位</source>
@@ -52,6 +67,43 @@
 </source>
         <translation>The high scores could not be saved.
 </translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreReplays</name>
+    <message>
+        <source>この行のリプレイはありません。</source>
+        <translation>This row has no replay.</translation>
+    </message>
+    <message>
+        <source>プレイ時間 %1:%2&#x3000;ピース/分 %3&#x3000;段/分 %4&#x3000;キー/ピース %5</source>
+        <translation>Time %1:%2   Pieces/min %3   Rows/min %4   Keys/piece %5</translation>
+    </message>
+    <message>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSVファイルを保存できませんでした。
+</source>
+        <translation>The CSV file could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>リプレイ(&amp;P)</source>
+        <translation>Re&amp;play</translation>
+    </message>
+    <message>
+        <source>前回のゲーム(&amp;L)</source>
+        <translation>&amp;Last game</translation>
+    </message>
+    <message>
+        <source>CSVで保存(&amp;C)...</source>
+        <translation>Save as &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>行を選ぶと、そのゲームの統計を示します。</source>
+        <translation>Choose a row to see its game's figures.</translation>
     </message>
 </context>
 <context>
@@ -121,6 +173,21 @@
     </message>
 </context>
 <context>
+    <name>ReplayMode</name>
+    <message>
+        <source>--replay の後にリプレイファイルを指定してください。</source>
+        <translation>Name a replay file after --replay.</translation>
+    </message>
+    <message>
+        <source>再生の速さ（--speed）は1から%1で指定してください。</source>
+        <translation>Give the replay speed (--speed) as 1 to %1.</translation>
+    </message>
+    <message>
+        <source>リプレイが記録と合わなくなったため、途中で止めました。</source>
+        <translation>The replay stopped part-way: it no longer matched the recording.</translation>
+    </message>
+</context>
+<context>
     <name>RuleSet</name>
     <message>
         <source>次のブロック表示あり</source>
@@ -183,6 +250,53 @@
     <message>
         <source>  ご意見、ご感想をお聞かせください。</source>
         <translation>  Tell us what you think of it.</translation>
+    </message>
+</context>
+<context>
+    <name>TBrimalM</name>
+    <message>
+        <source>ゲーム(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>開始(&amp;G)</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>中止(&amp;S)</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>一時停止(&amp;P)</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>設定等(&amp;S)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>設定(&amp;S)...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>ハイスコア(&amp;R)...</source>
+        <translation>&amp;High scores...</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>言語 (Language)(&amp;L)</source>
+        <translation>Language (言語)(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -368,6 +482,13 @@ Set the ratios so that they add up to 100%.</translation>
     <message>
         <source>テンキー ６</source>
         <translation>Keypad 6</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenu</name>
+    <message>
+        <source>画面中央へ移動(&amp;D)</source>
+        <translation>Move to the &amp;centre of the screen</translation>
     </message>
 </context>
 </TS>

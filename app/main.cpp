@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
     // The installed command is the lower-case brimal; its messages keep the
     // title Brimal that the program has in its build folder.
     SetApplicationTitle(CommandTitle(QCoreApplication::applicationFilePath()));
-    // Japanese, with Qt's own Japanese texts, unless English has been chosen.
-    UseLanguage(LoadLanguage(SettingsStore()));
+    // Japanese, with Qt's own Japanese texts, unless English has been chosen;
+    // Japanese too should the English catalogue not load.
+    if (!UseLanguage(LoadLanguage(SettingsStore()))) UseLanguage(Language::Japanese);
     Resources::Init();
     QApplication::setWindowIcon(Resources::AppIcon());
 

@@ -16,6 +16,8 @@ enum class Language { Japanese, English };
 // nothing. Returns false, and keeps the language in use, when the English
 // catalogue cannot be loaded; a missing qtbase_ja.qm only leaves Qt's texts
 // in English.
+//
+// Threads: the UI thread.
 bool UseLanguage(Language language,
                  const QString& qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 

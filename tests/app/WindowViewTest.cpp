@@ -234,6 +234,10 @@ TEST_F(WindowViewTest, EnglishFromTheMenuRetranslatesTheWindowAndJapaneseBringsB
     EXPECT_TRUE(english.contains("Label2: Score"));
     EXPECT_TRUE(Find<QAction>(*window, "LanguageEnglish")->isChecked());
     EXPECT_EQ(StoredValue("Setup/Language"), "en");
+    // F1 opens the English help file, which the build puts beside the Japanese one.
+    window->MemuSetupClick(Find<QAction>(*window, "MenuHelp"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.empty(); }, 5000));
+    EXPECT_TRUE(opened.back().endsWith("/Brimal.en.txt")) << opened.back().toStdString();
     // A longer label widens about its place and stays in the panel.
     for (const char* name : {"Label1", "Label2", "Label3"}) {
         const auto* label = Find<QLabel>(*window, name);

@@ -13,8 +13,9 @@ file(GLOB_RECURSE BRIMAL_TRANSLATED_SOURCES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/settings/*.cpp ${PROJECT_SOURCE_DIR}/settings/*.h)
 list(APPEND BRIMAL_TRANSLATED_SOURCES ${PROJECT_SOURCE_DIR}/resources/StringTable.cpp)
 list(SORT BRIMAL_TRANSLATED_SOURCES)
-# Line numbers would change the catalogue with every edit of a source.
-set(BRIMAL_LUPDATE_OPTIONS -locations none -no-obsolete)
+# Line numbers would change the catalogue with every edit of a source; the
+# sources' texts are Japanese.
+set(BRIMAL_LUPDATE_OPTIONS -locations none -no-obsolete -source-language ja)
 
 # Compiles the catalogues and embeds them in TARGET's resources under :/i18n.
 # The cross build uses the build machine's lrelease and lupdate: Qt looks for

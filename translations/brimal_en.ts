@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>行を選ぶと、そのゲームの統計を示します。</source>
-        <translation>Choose a row to see its game's figures.</translation>
+        <translation>Choose a row to see its game&apos;s figures.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,8 @@ status=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -I "$root" -locations none -no-obsolete "@$source_list" -ts "$copy"
+    "$lupdate" -silent -I "$root" -locations none -no-obsolete -source-language ja "@$source_list" \
+        -ts "$copy"
     python3 - "$copy" "$(basename "$ts")" <<'PY' || status=1
 import re, sys, xml.etree.ElementTree as ET
 

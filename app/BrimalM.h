@@ -6,6 +6,8 @@
 
 #include "app/AppServices.h"
 #include "app/play/WindowHost.h"
+#include "components/TranslatedTexts.h"
+#include "components/UseLanguage.h"
 #include "engine/GameSettings.h"
 
 class BevelBox;
@@ -70,6 +72,9 @@ private:
     void FormCreate();
     void FormClose();
     void CreateMenus();
+    void CreateLanguageMenu();
+    // 日本語 or English from the menu: at once, and kept in the store.
+    void ChooseLanguage(Language language);
     void CreateControls();
     void CarryOutSetupCommand(QAction* sender);
     void ShowSettingsDialog();
@@ -106,6 +111,8 @@ private:
     QAction* MenuHighScore = nullptr;
     QAction* MenuHelp = nullptr;
     QAction* MenuAbout = nullptr;
+    QMenu* MenuLanguage = nullptr;
+    TranslatedTexts Texts{"TBrimalM"}; // the menus' texts with their sources
 
     QWidget* Client = nullptr;
     WellView* GG = nullptr;

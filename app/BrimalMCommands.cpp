@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,16 +14,25 @@
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 #include "scores/HighScoreDialog.h"
+#include "settings/LanguageStore.h"
 #include "settings/SettingsDialog.h"
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+QAction* AddItem(TranslatedTexts& texts, QMenu* menu, const char* name, const char* caption,
                  const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(QString());
     action->setObjectName(name);
     action->setShortcut(shortcut);
+    texts.Bind(caption, [action](const QString& shown) { action->setText(shown); });
     return action;
+}
+
+QMenu* AddMenu(TranslatedTexts& texts, QMenu* menu, const char* name, const char* caption) {
+    QMenu* added = menu->addMenu(QString());
+    added->setObjectName(name);
+    texts.Bind(caption, [added](const QString& shown) { added->setTitle(shown); });
+    return added;
 }
 
 } // namespace
@@ -30,21 +40,30 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
 void TBrimalM::CreateMenus() {
     // All shortcuts are single keys without modifiers; items are never
     // disabled: each handler decides by the state what to do.
-    MenuGame = menuBar()->addMenu("ゲーム(&G)");
+    MenuGame = menuBar()->addMenu(QString());
     MenuGame->setObjectName("MenuGame");
-    GameGame = AddItem(MenuGame, "GameGame", "開始(&G)", QKeySequence(Qt::Key_G));
-    GameStop = AddItem(MenuGame, "GameStop", "中止(&S)", QKeySequence(Qt::Key_S));
-    GamePause = AddItem(MenuGame, "GamePause", "一時停止(&P)", QKeySequence(Qt::Key_P));
+    Texts.Bind(QT_TR_NOOP("ゲーム(&G)"),
+               [this](const QString& shown) { MenuGame->setTitle(shown); });
+    GameGame =
+        AddItem(Texts, MenuGame, "GameGame", QT_TR_NOOP("開始(&G)"), QKeySequence(Qt::Key_G));
+    GameStop =
+        AddItem(Texts, MenuGame, "GameStop", QT_TR_NOOP("中止(&S)"), QKeySequence(Qt::Key_S));
+    GamePause =
+        AddItem(Texts, MenuGame, "GamePause", QT_TR_NOOP("一時停止(&P)"), QKeySequence(Qt::Key_P));
     MenuGame->addSeparator()->setObjectName("N2");
-    Exit1 = AddItem(MenuGame, "Exit1", "終了(&X)");
+    Exit1 = AddItem(Texts, MenuGame, "Exit1", QT_TR_NOOP("終了(&X)"));
 
-    MenuSet = menuBar()->addMenu("設定等(&S)");
+    MenuSet = menuBar()->addMenu(QString());
     MenuSet->setObjectName("MenuSet");
-    MemuSetup = AddItem(MenuSet, "MemuSetup", "設定(&S)...");
-    MenuHighScore = AddItem(MenuSet, "MenuHighScore", "ハイスコア(&R)...");
+    Texts.Bind(QT_TR_NOOP("設定等(&S)"),
+               [this](const QString& shown) { MenuSet->setTitle(shown); });
+    MemuSetup = AddItem(Texts, MenuSet, "MemuSetup", QT_TR_NOOP("設定(&S)..."));
+    MenuHighScore = AddItem(Texts, MenuSet, "MenuHighScore", QT_TR_NOOP("ハイスコア(&R)..."));
     MenuSet->addSeparator()->setObjectName("N1");
-    MenuHelp = AddItem(MenuSet, "MenuHelp", "ヘルプ(&H)", QKeySequence(Qt::Key_F1));
-    MenuAbout = AddItem(MenuSet, "MenuAbout", "バージョン情報(&A)...");
+    MenuHelp =
+        AddItem(Texts, MenuSet, "MenuHelp", QT_TR_NOOP("ヘルプ(&H)"), QKeySequence(Qt::Key_F1));
+    MenuAbout = AddItem(Texts, MenuSet, "MenuAbout", QT_TR_NOOP("バージョン情報(&A)..."));
+    CreateLanguageMenu();
 
     connect(GameGame, &QAction::triggered, this, [this] { GameGameClick(); });
     connect(GameStop, &QAction::triggered, this, [this] { GameStopClick(); });
@@ -53,6 +72,37 @@ void TBrimalM::CreateMenus() {
     for (QAction* item : {MemuSetup, MenuHighScore, MenuHelp, MenuAbout}) {
         connect(item, &QAction::triggered, this, [this, item] { MemuSetupClick(item); });
     }
+}
+
+void TBrimalM::CreateLanguageMenu() {
+    // Each language is named in its own script, so that a player who reads
+    // neither finds theirs; the item that holds them names both.
+    MenuLanguage = AddMenu(Texts, MenuSet, "MenuLanguage", QT_TR_NOOP("言語 (Language)(&L)"));
+    auto* choices = new QActionGroup(MenuLanguage);
+    const std::pair<const char*, Language> languages[] = {
+        {"日本語(&J)", Language::Japanese},
+        {"English(&E)", Language::English},
+    };
+    for (const auto& [caption, language] : languages) {
+        QAction* item = MenuLanguage->addAction(QString::fromUtf8(caption));
+        item->setObjectName(language == Language::English ? "LanguageEnglish" : "LanguageJapanese");
+        item->setCheckable(true);
+        item->setChecked(CurrentLanguage() == language);
+        choices->addAction(item);
+        connect(item, &QAction::triggered, this, [this, language] { ChooseLanguage(language); });
+    }
+}
+
+void TBrimalM::ChooseLanguage(Language language) {
+    // At once, whatever the game is doing: only texts change. Every window
+    // gets the change of language from Qt and shows its texts again.
+    if (!UseLanguage(language)) {
+        findChild<QAction*>("LanguageJapanese")
+            ->setChecked(CurrentLanguage() == Language::Japanese);
+        findChild<QAction*>("LanguageEnglish")->setChecked(CurrentLanguage() == Language::English);
+        return;
+    }
+    SaveLanguage(*SettingsStore_, language);
 }
 
 void TBrimalM::PostToEngine(std::function<void(Engine&)> operation) {
@@ -137,5 +187,9 @@ void TBrimalM::showEvent(QShowEvent* event) {
 
 void TBrimalM::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Texts.Retranslate();
+        if (WindowMenu) WindowMenu->Retranslate();
+    }
     if (event->type() == QEvent::WindowStateChange && !isMinimized()) Replay->Repaint();
 }

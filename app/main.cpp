@@ -5,9 +5,11 @@
 #include "app/platform/TerminationSignal.h"
 #include "app/records/ReplayMode.h"
 #include "components/PMsgDlg.h"
-#include "components/QtJapanese.h"
+#include "components/UseLanguage.h"
 #include "resources/Resources.h"
 #include "resources/Version.h"
+#include "settings/LanguageStore.h"
+#include "settings/SettingsStore.h"
 
 #include <vector>
 
@@ -22,7 +24,9 @@ int main(int argc, char* argv[]) {
     // The installed command is the lower-case brimal; its messages keep the
     // title Brimal that the program has in its build folder.
     SetApplicationTitle(CommandTitle(QCoreApplication::applicationFilePath()));
-    InstallQtJapanese();
+    // Japanese, with Qt's own Japanese texts, unless English has been chosen;
+    // Japanese too should the English catalogue not load.
+    if (!UseLanguage(LoadLanguage(SettingsStore()))) UseLanguage(Language::Japanese);
     Resources::Init();
     QApplication::setWindowIcon(Resources::AppIcon());
 

@@ -3,14 +3,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace {
 
 const QString HelpFileName = QStringLiteral("Brimal.txt");
+const QString EnglishHelpFileName = QStringLiteral("Brimal.en.txt");
 
 } // namespace
 
-QString FindHelpFile(const HelpFileFolders& folders) {
+QString FindHelpFile(const HelpFileFolders& folders, Language language) {
+    QStringList names{HelpFileName};
+    if (language == Language::English) names.prepend(EnglishHelpFileName);
     const QString candidates[] = {
         folders.current,
         folders.program.isEmpty() ? QString() : InstalledHelpFolder(folders.program),
@@ -18,8 +22,10 @@ QString FindHelpFile(const HelpFileFolders& folders) {
     };
     for (const QString& folder : candidates) {
         if (folder.isEmpty()) continue;
-        const QFileInfo file(QDir(folder), HelpFileName);
-        if (file.isFile()) return QDir::cleanPath(file.absoluteFilePath());
+        for (const QString& name : names) {
+            const QFileInfo file(QDir(folder), name);
+            if (file.isFile()) return QDir::cleanPath(file.absoluteFilePath());
+        }
     }
     return {};
 }
@@ -30,5 +36,6 @@ QString HelpFile() {
 #else
     const QString buildFolder;
 #endif
-    return FindHelpFile({QDir::currentPath(), QCoreApplication::applicationDirPath(), buildFolder});
+    return FindHelpFile({QDir::currentPath(), QCoreApplication::applicationDirPath(), buildFolder},
+                        CurrentLanguage());
 }

@@ -34,13 +34,13 @@ QString& TitleSetByProgram() {
 QString TitleOf(TMsgDlgType type) {
     switch (type) {
     case mtWarning:
-        return QStringLiteral("警告");
+        return QCoreApplication::translate("PMsgDlg", "警告");
     case mtError:
-        return QStringLiteral("エラー");
+        return QCoreApplication::translate("PMsgDlg", "エラー");
     case mtInformation:
-        return QStringLiteral("情報");
+        return QCoreApplication::translate("PMsgDlg", "情報");
     case mtConfirmation:
-        return QStringLiteral("確認");
+        return QCoreApplication::translate("PMsgDlg", "確認");
     default:
         if (!TitleSetByProgram().isEmpty()) return TitleSetByProgram();
         return ApplicationTitle(QCoreApplication::applicationFilePath());

@@ -25,20 +25,24 @@ QString Folder(const QString& scoreFile) {
 QString FaultText(const ParsedReplay& parsed) {
     switch (parsed.Fault) {
     case ReplayFault::NotReplay:
-        return QStringLiteral("Brimalのリプレイファイルではありません。");
+        return QCoreApplication::translate("ReplayFiles",
+                                           "Brimalのリプレイファイルではありません。");
     case ReplayFault::NewerFormat:
-        return QStringLiteral("新しい版のBrimalで作られた形式（%1）で、この版では読めません。")
+        return QCoreApplication::translate(
+                   "ReplayFiles", "新しい版のBrimalで作られた形式（%1）で、この版では読めません。")
             .arg(parsed.Number);
     case ReplayFault::OtherRules:
-        return QStringLiteral("別の版のBrimal（%1）で作られ、この版では同じゲームになりません"
-                              "（規則 %2、この版は %3）。")
+        return QCoreApplication::translate(
+                   "ReplayFiles", "別の版のBrimal（%1）で作られ、この版では同じゲームになりません"
+                                  "（規則 %2、この版は %3）。")
             .arg(QString::fromStdString(parsed.Program).left(40))
             .arg(parsed.Number)
             .arg(EngineRulesVersion);
     case ReplayFault::Damaged:
-        return QStringLiteral("%1行目が壊れています。").arg(parsed.Line);
+        return QCoreApplication::translate("ReplayFiles", "%1行目が壊れています。")
+            .arg(parsed.Line);
     case ReplayFault::Truncated:
-        return QStringLiteral("ファイルが途中で切れています。");
+        return QCoreApplication::translate("ReplayFiles", "ファイルが途中で切れています。");
     case ReplayFault::None:
         break;
     }
@@ -46,8 +50,9 @@ QString FaultText(const ParsedReplay& parsed) {
 }
 
 Loaded Problem(const QString& path, const QString& what) {
-    return {std::nullopt, QStringLiteral("リプレイを再生できません。\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(path), what)};
+    return {std::nullopt,
+            QCoreApplication::translate("ReplayFiles", "リプレイを再生できません。\n%1\n%2")
+                .arg(QDir::toNativeSeparators(path), what)};
 }
 
 } // namespace
@@ -114,17 +119,21 @@ bool KeepWithRow(const QString& scoreFile, const QDateTime& ended, qint64 score,
 
 Loaded Read(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) return Problem(path, QStringLiteral("ファイルがありません。"));
+    if (!info.exists())
+        return Problem(path, QCoreApplication::translate("ReplayFiles", "ファイルがありません。"));
     // A folder, a pipe or a device is no replay; a pipe would block the read.
-    if (!info.isFile()) return Problem(path, QStringLiteral("ファイルではありません。"));
+    if (!info.isFile())
+        return Problem(path,
+                       QCoreApplication::translate("ReplayFiles", "ファイルではありません。"));
     if (info.size() > MaxFileSize)
-        return Problem(path, QStringLiteral("リプレイファイルとしては大きすぎます。"));
+        return Problem(path, QCoreApplication::translate("ReplayFiles",
+                                                         "リプレイファイルとしては大きすぎます。"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Problem(path, QStringLiteral("ファイルを読めません。"));
+        return Problem(path, QCoreApplication::translate("ReplayFiles", "ファイルを読めません。"));
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return Problem(path, QStringLiteral("ファイルを読めません。"));
+        return Problem(path, QCoreApplication::translate("ReplayFiles", "ファイルを読めません。"));
     ParsedReplay parsed = ParseReplay(std::string_view(bytes.constData(), bytes.size()));
     if (parsed.Fault != ReplayFault::None) return Problem(path, FaultText(parsed));
     return {std::move(parsed.Game), {}};

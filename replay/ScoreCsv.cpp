@@ -1,5 +1,6 @@
 #include "replay/ScoreCsv.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "replay/ReplayFiles.h"
@@ -18,8 +19,10 @@ QString Quoted(QString text) {
 } // namespace
 
 QByteArray ScoreTableCsv(const QList<HighScore>& rows, const QString& scoreFile) {
-    QStringList lines{QStringLiteral("順位,名前,得点,総数,４段抜,日時,プレイ時間（秒）,ピース/分,"
-                                     "段/分,キー/ピース")};
+    // Only the header follows the language; the rows are the table's data.
+    QStringList lines{QCoreApplication::translate(
+        "ScoreCsv",
+        "順位,名前,得点,総数,４段抜,日時,プレイ時間（秒）,ピース/分,段/分,キー/ピース")};
     for (int place = 0; place < rows.size(); ++place) {
         const HighScore& row = rows[place];
         QStringList fields{QString::number(place + 1),

@@ -2,7 +2,9 @@
 
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 
 // The linker keeps rcc's output in a static library only if something refers
 // to it, so the files are registered by an explicit call. Q_INIT_RESOURCE
@@ -66,7 +68,17 @@ QIcon AppIcon() {
 }
 
 QString Text(int id) {
-    return QString::fromUtf8(StringTable::LoadStr(id));
+    const QString text = QString::fromUtf8(StringTable::LoadStr(id));
+    // The titles' state and the game-over text are the game's own words.
+    if (id == StringTable::IdleTitle || id == StringTable::GameOverText) return text;
+    // Line by line: a line that the catalogue does not hold (the program's
+    // name and version) stays as it is.
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (!line.isEmpty())
+            line = QCoreApplication::translate("StringTable", line.toUtf8().constData());
+    }
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 } // namespace Resources

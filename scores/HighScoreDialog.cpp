@@ -32,9 +32,10 @@ public:
     }
 };
 
-const QStringList ColumnTitles{QStringLiteral("順位"),   QStringLiteral("名前"),
-                               QStringLiteral("得点"),   QStringLiteral("総数"),
-                               QStringLiteral("４段抜"), QStringLiteral("日時")};
+constexpr const char* ColumnTitles[] = {
+    QT_TRANSLATE_NOOP("HighScoreDialog", "順位"),   QT_TRANSLATE_NOOP("HighScoreDialog", "名前"),
+    QT_TRANSLATE_NOOP("HighScoreDialog", "得点"),   QT_TRANSLATE_NOOP("HighScoreDialog", "総数"),
+    QT_TRANSLATE_NOOP("HighScoreDialog", "４段抜"), QT_TRANSLATE_NOOP("HighScoreDialog", "日時")};
 
 // The longest texts a column usually shows: a name of eight full-width
 // letters, six-digit scores, a date.
@@ -46,7 +47,7 @@ const QStringList UsualTexts{QStringLiteral("10"),     QString(8, QChar(0x3042))
 
 HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
     : QDialog(owner ? owner->window() : nullptr), owner_(owner), rulesKey_(rules.Key()) {
-    setWindowTitle(QStringLiteral("ハイスコア"));
+    setWindowTitle(tr("ハイスコア"));
     setObjectName(QStringLiteral("HighScoreDialog"));
 
     Rules = new QLabel(rules.InWords(), this);
@@ -66,7 +67,7 @@ HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
     // Room for half the longest name in full-width letters; longer ones scroll.
     Name->setMinimumWidth(
         Name->fontMetrics().horizontalAdvance(QString(MaxNameLength / 2, QChar(0x3042))));
-    auto* nameLabel = new QLabel(QStringLiteral("名前(&N):"), namePage);
+    auto* nameLabel = new QLabel(tr("名前(&N):"), namePage);
     nameLabel->setBuddy(Name);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(nameLabel);
@@ -78,9 +79,12 @@ HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
     nameLayout->addSpacing(8);
     nameLayout->addLayout(nameRow);
 
-    Table = new QTableWidget(HighScoreTable::Places, ColumnTitles.size(), this);
+    QStringList titles;
+    for (const char* title : ColumnTitles)
+        titles << tr(title);
+    Table = new QTableWidget(HighScoreTable::Places, titles.size(), this);
     Table->setObjectName(QStringLiteral("Table"));
-    Table->setHorizontalHeaderLabels(ColumnTitles);
+    Table->setHorizontalHeaderLabels(titles);
     Table->verticalHeader()->hide();
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -113,11 +117,9 @@ HighScoreDialog::HighScoreDialog(QWidget* owner, const RuleSet& rules)
 void HighScoreDialog::AskName(int place, const FinishedGame& game, const QString& offered,
                               RecordName record) {
     record_ = std::move(record);
-    Place->setText(QStringLiteral("第%1位に入りました。名前を入力してください。").arg(place + 1));
-    Counters->setText(QStringLiteral("得点 %1　総数 %2　４段抜 %3")
-                          .arg(game.Score)
-                          .arg(game.Pieces)
-                          .arg(game.FourRowClears));
+    Place->setText(tr("第%1位に入りました。名前を入力してください。").arg(place + 1));
+    Counters->setText(
+        tr("得点 %1　総数 %2　４段抜 %3").arg(game.Score).arg(game.Pieces).arg(game.FourRowClears));
     Name->setText(offered);
     Name->selectAll();
     Pages->setCurrentIndex(0);
@@ -202,8 +204,7 @@ void HighScoreDialog::OkClick() {
     if (recorded.Saved) {
         ShowTable(recorded.Table.Rows(rulesKey_), recorded.Place);
     } else {
-        ShowTable(recorded.Table.Rows(rulesKey_), -1,
-                  QStringLiteral("このゲームは保存できませんでした。"));
+        ShowTable(recorded.Table.Rows(rulesKey_), -1, tr("このゲームは保存できませんでした。"));
     }
 }
 
@@ -241,7 +242,7 @@ void OfferHighScore(QWidget* owner, const TGameSettings& settings, const Finishe
             {rules.Key(), game.Score, game.Pieces, game.FourRowClears, game.Ended, name});
         if (!recorded.Saved) {
             CenteredMessageDlg(&dialog,
-                               QStringLiteral("ハイスコアを保存できませんでした。\n") +
+                               HighScoreDialog::tr("ハイスコアを保存できませんでした。\n") +
                                    QDir::toNativeSeparators(store.FilePath()),
                                mtWarning, mbOK, 0);
         }

@@ -27,6 +27,8 @@ struct FinishedGame {
 // and one OK button. It stays centred over its owner's window as it changes
 // from the one to the other. Each control has its name as object name.
 class HighScoreDialog : public QDialog {
+    Q_OBJECT
+
 public:
     HighScoreDialog(QWidget* owner, const RuleSet& rules);
 

@@ -65,12 +65,12 @@ std::optional<RuleSet> RuleSet::FromKey(const QString& key) {
 QString RuleSet::InWords() const {
     QStringList parts;
     parts << QStringLiteral("%1 × %2").arg(WellWidth).arg(WellHeight);
-    parts << (ShowNext ? QStringLiteral("次のブロック表示あり")
-                       : QStringLiteral("次のブロック表示なし"));
-    parts << (PreFill ? QStringLiteral("自動落下あり（%1ピース）").arg(PreFillPieces)
-                      : QStringLiteral("自動落下なし"));
-    parts << (RatioOn
-                  ? QStringLiteral("出現率指定あり（%1）").arg(RatiosText(Ratios, QChar(0x30FB)))
-                  : QStringLiteral("出現率指定なし"));
-    return parts.join(QStringLiteral("、"));
+    parts << (ShowNext ? tr("次のブロック表示あり") : tr("次のブロック表示なし"));
+    parts << (PreFill ? tr("自動落下あり（%1ピース）").arg(PreFillPieces) : tr("自動落下なし"));
+    // The ratios' separator and the parts' joiner are the language's own.
+    const QString separator = tr("・");
+    const QChar ratioSeparator = separator.isEmpty() ? QChar(0x30FB) : separator.front();
+    parts << (RatioOn ? tr("出現率指定あり（%1）").arg(RatiosText(Ratios, ratioSeparator))
+                      : tr("出現率指定なし"));
+    return parts.join(tr("、"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <optional>
@@ -11,6 +12,9 @@
 // values. The row wait, the colours, the sounds and the keys change nothing of
 // what a score means and are left out. Each rule set has a table of its own.
 struct RuleSet {
+    Q_DECLARE_TR_FUNCTIONS(RuleSet)
+
+public:
     int WellWidth = 8;
     int WellHeight = 25;
     bool ShowNext = true;

@@ -17,7 +17,7 @@ libraries=("$prefix"/bin/Qt6Core.dll "$prefix"/bin/Qt6Gui.dll "$prefix"/bin/Qt6W
            "$prefix"/bin/SDL2.dll "$prefix"/bin/SDL2_mixer.dll "${runtime[@]}")
 plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
 
-files=(Brimal.exe Brimal.txt)
+files=(Brimal.exe Brimal.txt Brimal.en.txt)
 for f in "${libraries[@]}"; do
     cp -u "$f" "$build/"
     files+=("$(basename "$f")")

@@ -44,6 +44,13 @@ QWidget* TPageControl::AddPage(const QString& caption) {
     return page;
 }
 
+void TPageControl::SetCaption(int index, const QString& caption) {
+    if (index < 0 || index >= captions_.size() || captions_[index] == caption) return;
+    captions_[index] = caption;
+    LayoutTabs();
+    update();
+}
+
 void TPageControl::SetActivePageIndex(int index) {
     if (index < 0 || index >= pages_.size() || index == active_) return;
     QWidget* old = Page(active_);

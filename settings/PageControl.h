@@ -30,6 +30,9 @@ public:
     int PageCount() const { return pages_.size(); }
     QWidget* Page(int index) const { return pages_.value(index); }
     QString Caption(int index) const { return captions_.value(index); }
+    // A new caption for a page (a change of language); the tabs are laid out
+    // again. An index without a page does nothing.
+    void SetCaption(int index, const QString& caption);
 
     int ActivePageIndex() const { return active_; }
     void SetActivePageIndex(int index);

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ QString RunOpenDialog1(QWidget* owner) {
     dialog.setObjectName("OpenDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter("Waveファイル (*.wav)");
+    dialog.setNameFilter(QCoreApplication::translate("TSetform", "Waveファイル (*.wav)"));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix("wav");
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -58,8 +59,20 @@ QString SoundFileNamePart(const QString& path) {
     return path.mid(cut + 1);
 }
 
+namespace {
+
+constexpr const char* KeyActionSources[] = {
+    QT_TRANSLATE_NOOP("TSetform", "速く落とす"), QT_TRANSLATE_NOOP("TSetform", "一気に落とす"),
+    QT_TRANSLATE_NOOP("TSetform", "左回転"), QT_TRANSLATE_NOOP("TSetform", "右回転"),
+    QT_TRANSLATE_NOOP("TSetform", "使わない")};
+
+} // namespace
+
 QStringList KeyActionTexts() {
-    return {"速く落とす", "一気に落とす", "左回転", "右回転", "使わない"};
+    QStringList texts;
+    for (const char* source : KeyActionSources)
+        texts << QCoreApplication::translate("TSetform", source);
+    return texts;
 }
 
 TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store,
@@ -70,7 +83,7 @@ TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle("各種設定");
+    Texts.Bind(QT_TR_NOOP("各種設定"), [this](const QString& shown) { setWindowTitle(shown); });
     InstallFontSubstitutes();
     setFont(ProportionalFont(15));
     setFixedSize(ClientWidth, ClientHeight);
@@ -78,11 +91,15 @@ TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store
     PageControl1 = new TPageControl(this);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setGeometry(11, 8, 262, 277);
-    const char* const captions[] = {"基本", "拡張", "発生割合", "サウンド", "キー1", "キー2"};
+    const char* const captions[] = {QT_TR_NOOP("基本"),     QT_TR_NOOP("拡張"),
+                                    QT_TR_NOOP("発生割合"), QT_TR_NOOP("サウンド"),
+                                    QT_TR_NOOP("キー1"),    QT_TR_NOOP("キー2")};
     QWidget* pages[6];
     for (int i = 0; i < 6; ++i) {
-        pages[i] = PageControl1->AddPage(captions[i]);
+        pages[i] = PageControl1->AddPage(QString());
         pages[i]->setObjectName("TabSheet" + QString::number(i + 1));
+        Texts.Bind(captions[i],
+                   [this, i](const QString& shown) { PageControl1->SetCaption(i, shown); });
     }
     BuildBasicPage(pages[0]);
     BuildExtendedPage(pages[1]);
@@ -94,11 +111,13 @@ TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store
     Button3->setObjectName("Button3");
     Button3->setGeometry(288, 50, 81, 31);
     Button3->setDefault(true);
-    Button4 = new QPushButton("キャンセル", this);
+    Button4 = new QPushButton(this);
     Button4->setObjectName("Button4");
+    Texts.Bind(QT_TR_NOOP("キャンセル"), [this](const QString& shown) { Button4->setText(shown); });
     Button4->setGeometry(288, 98, 81, 33);
-    HelpButton = new QPushButton("ヘルプ", this);
+    HelpButton = new QPushButton(this);
     HelpButton->setObjectName("HelpButton");
+    Texts.Bind(QT_TR_NOOP("ヘルプ"), [this](const QString& shown) { HelpButton->setText(shown); });
     HelpButton->setGeometry(288, 252, 81, 33);
 
     SetTabOrder();
@@ -143,6 +162,11 @@ void TSetform::FormCreate() {
     for (int n = 1; n <= 9; ++n) {
         Combos[n] = findChild<QComboBox*>("ComboBox" + QString::number(n));
         Combos[n]->addItems(actionTexts);
+        for (int i = 0; i < int(std::size(KeyActionSources)); ++i) {
+            Texts.Bind(KeyActionSources[i], [list = Combos[n], i](const QString& shown) {
+                list->setItemText(i, shown);
+            });
+        }
         // A code outside the list selects nothing.
         const int code = Settings.KeyActions[n];
         Combos[n]->setCurrentIndex(code >= 0 && code < actionTexts.size() ? code : -1);
@@ -201,7 +225,7 @@ void TSetform::Button1Click(QObject* sender) {
     if (chosen.isEmpty()) return;
     const QFileInfo file(chosen);
     if (!file.isFile()) {
-        Warn("存在しないファイルです");
+        Warn(tr("存在しないファイルです"));
         return;
     }
     const int slot = sender == WName1 ? 1 : sender == WName2 ? 2 : 3;
@@ -249,7 +273,7 @@ void TSetform::Edit4Change() {
 
 void TSetform::Button3Click() {
     if (KomaCheck->isChecked() && SumEdit->text() != "100") {
-        Warn("\r\n発生割合の合計が100%になるように設定してください。");
+        Warn(tr("\r\n発生割合の合計が100%になるように設定してください。"));
         return;
     }
     for (int k = 1; k <= KindCount; ++k)
@@ -305,6 +329,11 @@ bool TSetform::eventFilter(QObject* watched, QEvent* event) {
             Edit1Enter(watched);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TSetform::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Texts.Retranslate();
+    QDialog::changeEvent(event);
 }
 
 void TSetform::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/DesktopServices.h"
+#include "components/TranslatedTexts.h"
 #include "engine/GameSettings.h"
 
 #include <QDialog>
@@ -112,6 +113,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A change of language shows every text of the dialog in the new one.
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildBasicPage(QWidget* page);
@@ -126,6 +129,7 @@ private:
 
     void Warn(const QString& text);
 
+    TranslatedTexts Texts{"TSetform"}; // every text the dialog shows, with its source
     TGameSettings& Settings;
     SettingsStore& Store;
     DesktopServices Desktop;

@@ -3,6 +3,7 @@
 #include "settings/SettingsDialog.h"
 
 #include "components/KePanel.h"
+#include "components/TranslatedTexts.h"
 #include "engine/Catalogue.h"
 #include "settings/PageControl.h"
 #include "settings/PaintBox.h"
@@ -32,23 +33,38 @@ template <class Widget> Widget* Place(Widget* widget, const QString& name, QRect
     return widget;
 }
 
-// A label takes the natural size of its text.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
+// A label takes the natural size of its text, in every language.
+QLabel* MakeLabel(TranslatedTexts& texts, QWidget* parent, const QString& name, const char* text,
+                  QPoint at) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->move(at);
-    label->adjustSize();
+    texts.Bind(text, [label](const QString& shown) {
+        label->setText(shown);
+        label->adjustSize();
+    });
     return label;
 }
 
-QLabel* MakeStaticText(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* label = Place(new QLabel(text, parent), name, geometry);
+QLabel* MakeStaticText(TranslatedTexts& texts, QWidget* parent, const QString& name,
+                       const char* text, QRect geometry) {
+    auto* label = Place(new QLabel(parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    texts.Bind(text, [label](const QString& shown) { label->setText(shown); });
     return label;
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    return Place(new QCheckBox(text, parent), name, geometry);
+template <class Button>
+Button* MakeButton(TranslatedTexts& texts, QWidget* parent, const QString& name, const char* text,
+                   QRect geometry) {
+    auto* button = Place(new Button(parent), name, geometry);
+    texts.Bind(text, [button](const QString& shown) { button->setText(shown); });
+    return button;
+}
+
+QCheckBox* MakeCheck(TranslatedTexts& texts, QWidget* parent, const QString& name, const char* text,
+                     QRect geometry) {
+    return MakeButton<QCheckBox>(texts, parent, name, text, geometry);
 }
 
 // A check box or text laid over a panel's top edge is the panel's title: it
@@ -85,40 +101,46 @@ TUpDown* MakeSpin(QLineEdit* edit, const QString& name, int min, int max, int in
 
 void TSetform::BuildBasicPage(QWidget* page) {
     KePanel5 = Place(new TKePanel(page), "KePanel5", {24, 16, 209, 73});
-    NextCheck = MakeCheck(KePanel5, "NextCheck", "次の駒を表示する", {32, 16, 161, 17});
-    ColorCheck = MakeCheck(KePanel5, "ColorCheck", "色を固定する", {32, 40, 129, 17});
+    NextCheck =
+        MakeCheck(Texts, KePanel5, "NextCheck", QT_TR_NOOP("次の駒を表示する"), {32, 16, 161, 17});
+    ColorCheck =
+        MakeCheck(Texts, KePanel5, "ColorCheck", QT_TR_NOOP("色を固定する"), {32, 40, 129, 17});
 
     KePanel6 = Place(new TKePanel(page), "KePanel6", {24, 128, 209, 57});
-    FallCheck = MakeCheck(page, "FallCheck", "最初にブロックを降らせる", {32, 120, 185, 17});
+    FallCheck = MakeCheck(Texts, page, "FallCheck", QT_TR_NOOP("最初にブロックを降らせる"),
+                          {32, 120, 185, 17});
     MakeTitle(FallCheck);
     SEdit1 = MakeShowEdit(KePanel6, "SEdit1", {40, 24, 41, 23});
     SUpDown = MakeSpin(SEdit1, "SUpDown", 2, 100, 2);
-    Label12 = MakeLabel(KePanel6, "Label12", "ピース", {104, 32});
+    Label12 = MakeLabel(Texts, KePanel6, "Label12", QT_TR_NOOP("ピース"), {104, 32});
 }
 
 void TSetform::BuildExtendedPage(QWidget* page) {
     KePanel2 = Place(new TKePanel(page), "KePanel2", {24, 32, 209, 57});
-    StaticText3 = MakeStaticText(page, "StaticText3", "ゲーム領域の大きさ", {32, 24, 131, 19});
+    StaticText3 = MakeStaticText(Texts, page, "StaticText3", QT_TR_NOOP("ゲーム領域の大きさ"),
+                                 {32, 24, 131, 19});
     MakeTitle(StaticText3);
-    Label14 = MakeLabel(KePanel2, "Label14", "縦", {16, 32});
+    Label14 = MakeLabel(Texts, KePanel2, "Label14", QT_TR_NOOP("縦"), {16, 32});
     YEdit = MakeShowEdit(KePanel2, "YEdit", {40, 24, 33, 23});
     YUpDown = MakeSpin(YEdit, "YUpDown", MinWellHeight, MaxWellSize, 1);
-    Label16 = MakeLabel(KePanel2, "Label16", "×", {96, 32});
-    Label17 = MakeLabel(KePanel2, "Label17", "横", {112, 32});
+    Label16 = MakeLabel(Texts, KePanel2, "Label16", "×", {96, 32});
+    Label17 = MakeLabel(Texts, KePanel2, "Label17", QT_TR_NOOP("横"), {112, 32});
     XEdit = MakeShowEdit(KePanel2, "XEdit", {136, 24, 33, 23});
     XUpDown = MakeSpin(XEdit, "XUpDown", MinWellWidth, MaxWellSize, 1);
 
     KePanel1 = Place(new TKePanel(page), "KePanel1", {24, 128, 209, 57});
-    StaticText1 = MakeStaticText(page, "StaticText1", "並んだときの待ち時間", {32, 120, 144, 19});
+    StaticText1 = MakeStaticText(Texts, page, "StaticText1", QT_TR_NOOP("並んだときの待ち時間"),
+                                 {32, 120, 144, 19});
     MakeTitle(StaticText1);
     WTime = MakeShowEdit(KePanel1, "WTime", {40, 24, WaitFieldWidth, 23});
     WUpDown = MakeSpin(WTime, "WUpDown", MinRowWait, MaxRowWait, 10);
-    Label15 = MakeLabel(KePanel1, "Label15", "ms", {104 + WaitFieldWidening, 32});
+    Label15 = MakeLabel(Texts, KePanel1, "Label15", "ms", {104 + WaitFieldWidening, 32});
 }
 
 void TSetform::BuildRatioPage(QWidget* page) {
     KePanel4 = Place(new TKePanel(page), "KePanel4", {8, 16, 241, 201});
-    KomaCheck = MakeCheck(page, "KomaCheck", "ブロックの発生割合を設定する", {16, 8, 217, 17});
+    KomaCheck = MakeCheck(Texts, page, "KomaCheck", QT_TR_NOOP("ブロックの発生割合を設定する"),
+                          {16, 8, 217, 17});
     MakeTitle(KomaCheck);
     BP = Place(new TPaintBox(KePanel4), "BP", {16, 24, 48, 48});
 
@@ -138,15 +160,16 @@ void TSetform::BuildRatioPage(QWidget* page) {
         *edits[k - 1] = edit;
         *spins[k - 1] = spin;
     }
-    Label18 = MakeLabel(KePanel4, "Label18", "合計", {96, 168});
+    Label18 = MakeLabel(Texts, KePanel4, "Label18", QT_TR_NOOP("合計"), {96, 168});
     SumEdit = MakeShowEdit(KePanel4, "SumEdit", {136, 160, 33, 23});
     SumEdit->setFocusPolicy(Qt::ClickFocus);
-    Label19 = MakeLabel(KePanel4, "Label19", "%", {176, 168});
+    Label19 = MakeLabel(Texts, KePanel4, "Label19", "%", {176, 168});
 }
 
 void TSetform::BuildSoundPage(QWidget* page) {
     KePanel3 = Place(new TKePanel(page), "KePanel3", {8, 16, 241, 201});
-    SoundCheck = MakeCheck(page, "SoundCheck", "サウンドを鳴らす", {16, 8, 129, 17});
+    SoundCheck =
+        MakeCheck(Texts, page, "SoundCheck", QT_TR_NOOP("サウンドを鳴らす"), {16, 8, 129, 17});
     MakeTitle(SoundCheck);
 
     struct Row {
@@ -158,20 +181,20 @@ void TSetform::BuildSoundPage(QWidget* page) {
         int top;
     };
     const Row rows[] = {
-        {&Label1, "Label1", "消し", &WName1, "WName1", 24},
-        {&Label2, "Label2", "４段抜", &WName2, "WName2", 72},
-        {&Label13, "Label13", "接地", &WName3, "WName3", 120},
+        {&Label1, "Label1", QT_TR_NOOP("消し"), &WName1, "WName1", 24},
+        {&Label2, "Label2", QT_TR_NOOP("４段抜"), &WName2, "WName2", 72},
+        {&Label13, "Label13", QT_TR_NOOP("接地"), &WName3, "WName3", 120},
     };
     for (const Row& row : rows) {
-        *row.label = MakeLabel(KePanel3, row.labelName, row.text, {16, row.top + 4});
+        *row.label = MakeLabel(Texts, KePanel3, row.labelName, row.text, {16, row.top + 4});
         QLineEdit* field = MakeShowEdit(KePanel3, row.fieldName, {96, row.top, 129, 23});
         // Reached by a click, which chooses a file; Tab passes it by.
         field->setFocusPolicy(Qt::ClickFocus);
         field->installEventFilter(this);
         *row.field = field;
     }
-    ButtonStd =
-        Place(new QPushButton("標準のサウンドに戻す", KePanel3), "ButtonStd", {16, 168, 209, 25});
+    ButtonStd = MakeButton<QPushButton>(Texts, KePanel3, "ButtonStd",
+                                        QT_TR_NOOP("標準のサウンドに戻す"), {16, 168, 209, 25});
 }
 
 void TSetform::BuildKeyPages(QWidget* keys1, QWidget* keys2) {
@@ -184,24 +207,24 @@ void TSetform::BuildKeyPages(QWidget* keys1, QWidget* keys2) {
         const char* fixedText; // the fixed keys' lists show this, disabled
     };
     const Row rows[] = {
-        {keys1, 8, "上", &ComboBox1, 1, nullptr},
-        {keys1, 40, "下", &ComboBox2, 2, nullptr},
-        {keys1, 72, "左", &ComboBox10, 10, "左移動"},
-        {keys1, 104, "右", &ComboBox11, 11, "右移動"},
-        {keys1, 136, "スペース", &ComboBox3, 3, nullptr},
+        {keys1, 8, QT_TR_NOOP("上"), &ComboBox1, 1, nullptr},
+        {keys1, 40, QT_TR_NOOP("下"), &ComboBox2, 2, nullptr},
+        {keys1, 72, QT_TR_NOOP("左"), &ComboBox10, 10, QT_TR_NOOP("左移動")},
+        {keys1, 104, QT_TR_NOOP("右"), &ComboBox11, 11, QT_TR_NOOP("右移動")},
+        {keys1, 136, QT_TR_NOOP("スペース"), &ComboBox3, 3, nullptr},
         {keys1, 168, "X", &ComboBox4, 4, nullptr},
         {keys1, 200, "Z", &ComboBox5, 5, nullptr},
         // Keypad 2 stands above keypad 0.
-        {keys2, 8, "テンキー ８", &ComboBox6, 6, nullptr},
-        {keys2, 40, "テンキー ５", &ComboBox7, 7, nullptr},
-        {keys2, 72, "テンキー ２", &ComboBox9, 9, nullptr},
-        {keys2, 104, "テンキー ０", &ComboBox8, 8, nullptr},
-        {keys2, 136, "テンキー ４", &ComboBox12, 12, "左移動"},
-        {keys2, 168, "テンキー ６", &ComboBox13, 13, "右移動"},
+        {keys2, 8, QT_TR_NOOP("テンキー ８"), &ComboBox6, 6, nullptr},
+        {keys2, 40, QT_TR_NOOP("テンキー ５"), &ComboBox7, 7, nullptr},
+        {keys2, 72, QT_TR_NOOP("テンキー ２"), &ComboBox9, 9, nullptr},
+        {keys2, 104, QT_TR_NOOP("テンキー ０"), &ComboBox8, 8, nullptr},
+        {keys2, 136, QT_TR_NOOP("テンキー ４"), &ComboBox12, 12, QT_TR_NOOP("左移動")},
+        {keys2, 168, QT_TR_NOOP("テンキー ６"), &ComboBox13, 13, QT_TR_NOOP("右移動")},
     };
     for (const Row& row : rows) {
         const QString number = QString::number(row.number);
-        MakeLabel(row.page, "KeyLabel" + number, row.label, {16, row.top});
+        MakeLabel(Texts, row.page, "KeyLabel" + number, row.label, {16, row.top});
         auto* list =
             Place(new QComboBox(row.page), "ComboBox" + number, {136, row.top, KeyListWidth, 23});
         list->setEditable(false);
@@ -209,9 +232,11 @@ void TSetform::BuildKeyPages(QWidget* keys1, QWidget* keys2) {
         // dialog's font by itself.
         list->view()->setFont(font());
         if (row.fixedText) {
-            list->addItem(row.fixedText);
+            list->addItem(QString());
             list->setCurrentIndex(0);
             list->setEnabled(false);
+            Texts.Bind(row.fixedText,
+                       [list](const QString& shown) { list->setItemText(0, shown); });
         }
         *row.list = list;
     }

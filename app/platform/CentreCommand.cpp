@@ -1,12 +1,17 @@
 #include "app/platform/CentreCommand.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
+QString CentreCommandCaption() {
+    return QCoreApplication::translate("WindowMenu", CentreCommandText);
+}
+
 void AddWindowMenuCommands(QMenu& menu, const WindowMenuHandler& onCommand) {
     menu.addSeparator()->setData(WindowMenuSeparatorId);
-    QAction* centre = menu.addAction(QString::fromUtf8(CentreCommandText));
+    QAction* centre = menu.addAction(CentreCommandCaption());
     centre->setData(CentreCommandId);
     QObject::connect(centre, &QAction::triggered, &menu,
                      [onCommand] { onCommand(CentreCommandId); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <memory>
@@ -13,7 +14,11 @@ class QWidget;
 // the main window back to the centre of the screen.
 inline constexpr int WindowMenuSeparatorId = 10;
 inline constexpr int CentreCommandId = 11;
-inline constexpr const char* CentreCommandText = "画面中央へ移動(&D)";
+inline constexpr const char* CentreCommandText =
+    QT_TRANSLATE_NOOP("WindowMenu", "画面中央へ移動(&D)");
+
+// The centring command's text in the language in use.
+QString CentreCommandCaption();
 
 // What is done with the id of a chosen window-menu command.
 using WindowMenuHandler = std::function<void(int id)>;
@@ -48,6 +53,8 @@ public:
     // A native message of the window: true, with the message's result set,
     // when it was the centring command and has been carried out.
     virtual bool TakeNativeEvent(const QByteArray& eventType, void* message, qintptr* result) = 0;
+    // Shows the additions that stay open in the language now in use.
+    virtual void Retranslate() = 0;
 };
 
 // Moves the top-level `window` so that its outer frame, title bar and borders

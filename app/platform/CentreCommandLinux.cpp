@@ -33,6 +33,13 @@ public:
     // The command comes from the menus above, never as a native message.
     bool TakeNativeEvent(const QByteArray&, void*, qintptr*) override { return false; }
 
+    // The context menu is made anew for each click; the tray's stays.
+    void Retranslate() override {
+        if (!trayMenu_) return;
+        for (QAction* action : trayMenu_->actions())
+            if (action->data().toInt() == CentreCommandId) action->setText(CentreCommandCaption());
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != window_ || event->type() != QEvent::ContextMenu) return false;

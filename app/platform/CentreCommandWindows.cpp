@@ -15,10 +15,17 @@ public:
     WindowsAdditions(QWidget* window, WindowMenuHandler onCommand)
         : onCommand_(std::move(onCommand)) {
         const HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window->winId()), FALSE);
-        const std::wstring text = QString::fromUtf8(CentreCommandText).toStdWString();
+        const std::wstring text = CentreCommandCaption().toStdWString();
         InsertMenuW(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_SEPARATOR,
                     WindowMenuSeparatorId, nullptr);
         InsertMenuW(menu, static_cast<UINT>(-1), MF_BYPOSITION | MF_STRING, CentreCommandId,
+                    text.c_str());
+        menu_ = menu;
+    }
+
+    void Retranslate() override {
+        const std::wstring text = CentreCommandCaption().toStdWString();
+        ModifyMenuW(menu_, CentreCommandId, MF_BYCOMMAND | MF_STRING, CentreCommandId,
                     text.c_str());
     }
 
@@ -34,6 +41,7 @@ public:
 
 private:
     WindowMenuHandler onCommand_;
+    HMENU menu_ = nullptr;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/records/HighScoreReplays.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,10 +22,12 @@ namespace {
 
 QString StatisticsText(const QString& replayFile) {
     const ReplayFiles::Loaded replay = ReplayFiles::Read(replayFile);
-    if (!replay.Game) return QStringLiteral("この行のリプレイはありません。");
+    if (!replay.Game)
+        return QCoreApplication::translate("HighScoreReplays", "この行のリプレイはありません。");
     const GameStatistics stats = StatisticsOf(*replay.Game);
     const qint64 seconds = stats.PlayedMilliseconds / 1000;
-    return QStringLiteral("プレイ時間 %1:%2　ピース/分 %3　段/分 %4　キー/ピース %5")
+    return QCoreApplication::translate("HighScoreReplays",
+                                       "プレイ時間 %1:%2　ピース/分 %3　段/分 %4　キー/ピース %5")
         .arg(seconds / 60)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'))
         .arg(stats.PiecesPerMinute, 0, 'f', 1)
@@ -42,14 +45,16 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 void SaveCsv(QDialog* dialog, const QList<HighScore>& rows, const QString& scoreFile) {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                           QStringLiteral("/Brimal-highscores.csv");
-    const QString path = QFileDialog::getSaveFileName(dialog, QStringLiteral("CSVで保存"), start,
-                                                      QStringLiteral("CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        dialog, QCoreApplication::translate("HighScoreReplays", "CSVで保存"), start,
+        QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
     const QByteArray csv = ScoreTableCsv(rows, scoreFile);
     QSaveFile file(path);
     if (!(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())) {
         CenteredMessageDlg(dialog,
-                           QStringLiteral("CSVファイルを保存できませんでした。\n") +
+                           QCoreApplication::translate("HighScoreReplays",
+                                                       "CSVファイルを保存できませんでした。\n") +
                                QDir::toNativeSeparators(path),
                            mtWarning, mbOK, 0);
     }
@@ -71,9 +76,12 @@ void ShowHighScoresWithReplays(QWidget* owner, const TGameSettings& settings, Hi
     auto* panel = new QWidget(&dialog);
     auto* statistics = new QLabel(panel);
     statistics->setObjectName(QStringLiteral("Statistics"));
-    QPushButton* replay = Button(QStringLiteral("リプレイ(&P)"), "Replay", panel);
-    QPushButton* last = Button(QStringLiteral("前回のゲーム(&L)"), "LastGame", panel);
-    QPushButton* csv = Button(QStringLiteral("CSVで保存(&C)..."), "SaveCsv", panel);
+    QPushButton* replay =
+        Button(QCoreApplication::translate("HighScoreReplays", "リプレイ(&P)"), "Replay", panel);
+    QPushButton* last = Button(QCoreApplication::translate("HighScoreReplays", "前回のゲーム(&L)"),
+                               "LastGame", panel);
+    QPushButton* csv = Button(QCoreApplication::translate("HighScoreReplays", "CSVで保存(&C)..."),
+                              "SaveCsv", panel);
     csv->setEnabled(!rows.isEmpty());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(replay);
@@ -96,9 +104,10 @@ void ShowHighScoresWithReplays(QWidget* owner, const TGameSettings& settings, Hi
     };
     auto showSelected = [&] {
         const QString file = selectedFile();
-        statistics->setText(file.isEmpty()
-                                ? QStringLiteral("行を選ぶと、そのゲームの統計を示します。")
-                                : StatisticsText(file));
+        statistics->setText(
+            file.isEmpty() ? QCoreApplication::translate("HighScoreReplays",
+                                                         "行を選ぶと、そのゲームの統計を示します。")
+                           : StatisticsText(file));
         replay->setEnabled(!file.isEmpty() && QFileInfo::exists(file));
     };
     QObject::connect(table, &QTableWidget::currentCellChanged, &dialog, showSelected);

@@ -1,5 +1,6 @@
 #include "app/records/ReplayMode.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QWidget>
 #include <atomic>
@@ -28,7 +29,8 @@ std::optional<ReplayRequest> ReplayArguments(const QStringList& arguments) {
     if (at < 0) return std::nullopt;
     ReplayRequest request;
     if (at + 1 >= arguments.size() || arguments[at + 1].startsWith(QStringLiteral("--"))) {
-        request.Problem = QStringLiteral("--replay の後にリプレイファイルを指定してください。");
+        request.Problem = QCoreApplication::translate(
+            "ReplayMode", "--replay の後にリプレイファイルを指定してください。");
         return request;
     }
     request.File = arguments[at + 1];
@@ -37,8 +39,10 @@ std::optional<ReplayRequest> ReplayArguments(const QStringList& arguments) {
         bool number = false;
         request.Speed = speed + 1 < arguments.size() ? arguments[speed + 1].toInt(&number) : 0;
         if (!number || request.Speed < 1 || request.Speed > MaxReplaySpeed) {
-            request.Problem = QStringLiteral("再生の速さ（--speed）は1から%1で指定してください。")
-                                  .arg(MaxReplaySpeed);
+            request.Problem =
+                QCoreApplication::translate("ReplayMode",
+                                            "再生の速さ（--speed）は1から%1で指定してください。")
+                    .arg(MaxReplaySpeed);
         }
     }
     return request;
@@ -139,9 +143,11 @@ void ReplayMode::Finished(const std::shared_ptr<Run>& run) {
         held.reset();
     });
     if (outOfStep) {
-        CenteredMessageDlg(window_,
-                           QStringLiteral("リプレイが記録と合わなくなったため、途中で止めました。"),
-                           mtWarning, mbOK, 0);
+        CenteredMessageDlg(
+            window_,
+            QCoreApplication::translate("ReplayMode",
+                                        "リプレイが記録と合わなくなったため、途中で止めました。"),
+            mtWarning, mbOK, 0);
     }
 }
 

@@ -1,7 +1,10 @@
 #include "app/view/CounterPanel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 #include "components/Fonts.h"
 
@@ -23,10 +26,18 @@ QLineEdit* MakeCounter(QWidget* parent, const char* name, const QString& text,
     return edit;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
+// A label keeps its place while its text fits; a longer text (another
+// language's) widens it about its centre, within the panel.
+QLabel* MakeLabel(TranslatedTexts& texts, QWidget* parent, const char* name, const char* text,
+                  const QRect& geometry) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    texts.Bind(text, [label, geometry](const QString& shown) {
+        label->setText(shown);
+        const int width = std::max(geometry.width(), label->fontMetrics().horizontalAdvance(shown));
+        const int left = std::max(0, geometry.center().x() + 1 - (width + 1) / 2);
+        label->setGeometry(QRect(left, geometry.y(), width, geometry.height()));
+    });
     return label;
 }
 
@@ -38,12 +49,20 @@ CounterPanel::CounterPanel(QWidget* parent) : TKePanel(parent) {
     // The panel stays enabled so that the counters' text is drawn black, not
     // greyed; the mouse passes through it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label2 = MakeLabel(this, "Label2", "得点", QRect(18, 8, 34, 17));
+    Label2 = MakeLabel(Texts, this, "Label2", QT_TRANSLATE_NOOP("CounterPanel", "得点"),
+                       QRect(18, 8, 34, 17));
     Score = MakeCounter(this, "Score", "00000", QRect(12, 32, 51, 23));
-    Label3 = MakeLabel(this, "Label3", "総数", QRect(18, 72, 34, 17));
+    Label3 = MakeLabel(Texts, this, "Label3", QT_TRANSLATE_NOOP("CounterPanel", "総数"),
+                       QRect(18, 72, 34, 17));
     Kazu = MakeCounter(this, "Kazu", "00000", QRect(12, 96, 51, 23));
-    Label1 = MakeLabel(this, "Label1", "４段抜", QRect(12, 136, 51, 17));
+    Label1 = MakeLabel(Texts, this, "Label1", QT_TRANSLATE_NOOP("CounterPanel", "４段抜"),
+                       QRect(12, 136, 51, 17));
     Line4 = MakeCounter(this, "Line4", "00", QRect(24, 160, 24, 23));
+}
+
+void CounterPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Texts.Retranslate();
+    TKePanel::changeEvent(event);
 }
 
 QLineEdit* CounterPanel::Box(Counter which) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/KePanel.h"
+#include "components/TranslatedTexts.h"
 #include "engine/EngineHost.h"
 
 class QLabel;
@@ -21,6 +22,10 @@ public:
     // The number a counter shows; 0 when it shows none.
     qint64 Count(Counter which) const;
 
+protected:
+    // A change of language shows the labels in the new one.
+    void changeEvent(QEvent* event) override;
+
 private:
     QLineEdit* Box(Counter which) const;
 
@@ -30,4 +35,5 @@ private:
     QLineEdit* Score;
     QLineEdit* Kazu;
     QLineEdit* Line4;
+    TranslatedTexts Texts{"CounterPanel"};
 };

@@ -14,6 +14,7 @@
 # taking turns; with MEASURE_COST_STARTS_ONLY set, only these) and the peak RSS
 # (VmHWM) of the program itself over its idle and 500 ms runs. Each of the game's runs
 # also lists its threads' ticks. Not a test: it measures this machine.
+# MEASURE_COST_LANGUAGE=en measures the game with English chosen in its store.
 #
 # Usage: bench/cost/measure_cost.sh [build folder] [seconds] [starts]   (build, 10, 5)
 set -euo pipefail
@@ -75,12 +76,21 @@ stop() {
     pid=""
 }
 
+# fresh_config FOLDER: a settings folder of its own, with the language asked for.
+fresh_config() {
+    export XDG_CONFIG_HOME=$1
+    if [ -n "${MEASURE_COST_LANGUAGE:-}" ]; then
+        mkdir -p "$1/Kelvox"
+        printf '[Setup]\nLanguage=%s\n' "$MEASURE_COST_LANGUAGE" >"$1/Kelvox/Brimal.conf"
+    fi
+}
+
 # run NAME SETTLE PROGRAM ARGS...: starts the program in a fresh settings
 # folder, lets it settle, measures it and stops it.
 run() {
     local name=$1 settle=$2
     shift 2
-    export XDG_CONFIG_HOME=$work/config-$name
+    fresh_config "$work/config-$name"
     "$@" >"$work/$name.out" 2>"$work/$name.err" &
     pid=$!
     sleep "$settle"
@@ -96,7 +106,7 @@ first_paint_ms() { # PROGRAM RUN
     # A file of its own for each start: the program's shell truncates it only
     # after the fork, and a shared one could still show the last start's line.
     local err=$work/start-$2.err
-    export XDG_CONFIG_HOME=$work/config-start-$2
+    fresh_config "$work/config-start-$2"
     start=$(date +%s%6N)
     BRIMAL_STARTUP_PROBE=1 "$program" 2>"$err" >/dev/null &
     pid=$!
@@ -132,7 +142,7 @@ run game-idle 3 "$game"
 run floor-idle 3 "$floor"
 
 # A game at 500 ms: G once the window shows, measured from the first piece.
-export XDG_CONFIG_HOME=$work/config-game-500
+fresh_config "$work/config-game-500"
 "$game" >"$work/game-500.out" 2>"$work/game-500.err" &
 pid=$!
 wid=$(timeout 20 xdotool search --sync --name '^Brimal  $' | head -n1)

@@ -32,12 +32,6 @@ RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\Brimal"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 VIProductVersion "${VERSION}.0"
-VIAddVersionKey /LANG=1041 "ProductName" "Brimal"
-VIAddVersionKey /LANG=1041 "CompanyName" "Kelvox"
-VIAddVersionKey /LANG=1041 "FileDescription" "Brimal セットアップ"
-VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (C) Kelvox"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -47,7 +41,26 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (C) Kelvox"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the system's language where it is one of these, and
+; the first one otherwise: Japanese on a Japanese system, English elsewhere.
+!insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
+
+!macro VersionKeys lang description
+    VIAddVersionKey /LANG=${lang} "ProductName" "Brimal"
+    VIAddVersionKey /LANG=${lang} "CompanyName" "Kelvox"
+    VIAddVersionKey /LANG=${lang} "FileDescription" "${description}"
+    VIAddVersionKey /LANG=${lang} "FileVersion" "${VERSION}"
+    VIAddVersionKey /LANG=${lang} "ProductVersion" "${VERSION}"
+    VIAddVersionKey /LANG=${lang} "LegalCopyright" "Copyright (C) Kelvox"
+!macroend
+!insertmacro VersionKeys ${LANG_ENGLISH} "Brimal Setup"
+!insertmacro VersionKeys ${LANG_JAPANESE} "Brimal セットアップ"
+
+LangString RunningSetup ${LANG_ENGLISH} "Brimal is running. Quit Brimal, then run the setup again."
+LangString RunningSetup ${LANG_JAPANESE} "Brimal が実行中です。Brimal を終了してから、もう一度セットアップを実行してください。"
+LangString RunningUninstall ${LANG_ENGLISH} "Brimal is running. Quit Brimal, then run the uninstaller again."
+LangString RunningUninstall ${LANG_JAPANESE} "Brimal が実行中です。Brimal を終了してから、もう一度アンインストールしてください。"
 
 ; Refuses, with the exit code 2 when silent, while the game runs.
 !macro RefuseWhileRunning message
@@ -61,11 +74,11 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (C) Kelvox"
 !macroend
 
 Function .onInit
-    !insertmacro RefuseWhileRunning "Brimal が実行中です。Brimal を終了してから、もう一度セットアップを実行してください。"
+    !insertmacro RefuseWhileRunning "$(RunningSetup)"
 FunctionEnd
 
 Function un.onInit
-    !insertmacro RefuseWhileRunning "Brimal が実行中です。Brimal を終了してから、もう一度アンインストールしてください。"
+    !insertmacro RefuseWhileRunning "$(RunningUninstall)"
 FunctionEnd
 
 Section "Brimal"
@@ -78,7 +91,7 @@ Section "Brimal"
     FileClose $0
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     ; The shortcut starts the program in its own folder, where the help
-    ; command finds Brimal.txt first.
+    ; command finds Brimal.txt (and Brimal.en.txt) first.
     CreateShortcut "$SMPROGRAMS\Brimal.lnk" "$INSTDIR\Brimal.exe" "" "$INSTDIR\Brimal.exe" 0
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Brimal"

@@ -1,9 +1,12 @@
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "app/view/BoardWidgets.h"
@@ -14,6 +17,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/UpDown.h"
 #include "support/FindControl.h"
+#include "support/LanguageForTest.h"
 #include "support/WindowTest.h"
 
 namespace {
@@ -153,9 +157,23 @@ TEST_F(WindowViewTest, AfterTheSettingsDialogTheShownWindowTakesTheNewSizeAndThe
     }
 }
 
+// Caption and shortcut of every menu item, menu by menu; "-" a separator.
+QStringList MenuTexts(QMainWindow& window, QList<QAction*>* items = nullptr) {
+    QStringList shown;
+    for (QAction* menu : window.menuBar()->actions()) {
+        shown << menu->text();
+        if (items) *items << menu;
+        for (QAction* item : menu->menu()->actions()) {
+            shown << (item->isSeparator() ? "-"
+                                          : item->text() + "\t" + item->shortcut().toString());
+            if (items) *items << item;
+        }
+    }
+    return shown;
+}
+
 TEST_F(WindowViewTest, TheMenusHoldTheirItemsInOrderWithSingleKeysAndNoneIsEverDisabled) {
     Open();
-    // Caption and shortcut of every item, menu by menu; "-" a separator.
     const QStringList expected = {
         "ゲーム(&G)",
         "開始(&G)\tG",
@@ -169,19 +187,10 @@ TEST_F(WindowViewTest, TheMenusHoldTheirItemsInOrderWithSingleKeysAndNoneIsEverD
         "-",
         "ヘルプ(&H)\tF1",
         "バージョン情報(&A)...\t",
+        "言語 (Language)(&L)\t",
     };
-    QStringList shown;
     QList<QAction*> items;
-    for (QAction* menu : window->menuBar()->actions()) {
-        shown << menu->text();
-        items << menu;
-        for (QAction* item : menu->menu()->actions()) {
-            shown << (item->isSeparator() ? "-"
-                                          : item->text() + "\t" + item->shortcut().toString());
-            items << item;
-        }
-    }
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(MenuTexts(*window, &items), expected);
 
     // Each handler decides by the state; the menus never do.
     const auto allEnabled = [&] {
@@ -193,6 +202,57 @@ TEST_F(WindowViewTest, TheMenusHoldTheirItemsInOrderWithSingleKeysAndNoneIsEverD
     EXPECT_TRUE(allEnabled());
     PauseGame();
     EXPECT_TRUE(allEnabled());
+}
+
+// Every text the main window shows: its menus, the language submenu and the
+// counters' labels.
+QStringList WindowTexts(QMainWindow& window) {
+    QStringList texts = MenuTexts(window);
+    for (QAction* item : Find<QMenu>(window, "MenuLanguage")->actions())
+        texts << item->text();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->objectName() + ": " + label->text();
+    return texts;
+}
+
+TEST_F(WindowViewTest, EnglishFromTheMenuRetranslatesTheWindowAndJapaneseBringsBackItsTexts) {
+    Open();
+    const QStringList japanese = WindowTexts(*window);
+    EXPECT_TRUE(japanese.contains("Label2: 得点"));
+    EXPECT_TRUE(Find<QAction>(*window, "LanguageJapanese")->isChecked());
+
+    Find<QAction>(*window, "LanguageEnglish")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QStringList english = WindowTexts(*window);
+    for (QString text : english) {
+        // Each language is named in its own script as well.
+        text.remove("言語").remove("日本語");
+        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(english.contains("Language (言語)(&L)\t"));
+    EXPECT_TRUE(english.contains("&Start\tG"));
+    EXPECT_TRUE(english.contains("Label2: Score"));
+    EXPECT_TRUE(Find<QAction>(*window, "LanguageEnglish")->isChecked());
+    EXPECT_EQ(StoredValue("Setup/Language"), "en");
+    // F1 opens the English help file, which the build puts beside the Japanese one.
+    window->MemuSetupClick(Find<QAction>(*window, "MenuHelp"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.empty(); }, 5000));
+    EXPECT_TRUE(opened.back().endsWith("/Brimal.en.txt")) << opened.back().toStdString();
+    // A longer label widens about its place and stays in the panel.
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        const auto* label = Find<QLabel>(*window, name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << name;
+    }
+
+    Find<QAction>(*window, "LanguageJapanese")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(WindowTexts(*window), japanese);
+    EXPECT_EQ(Find<QLabel>(*window, "Label2")->geometry(), QRect(18, 8, 34, 17));
+    EXPECT_EQ(StoredValue("Setup/Language"), "ja");
+    // Qt's own Japanese texts are back, as at start-up; the test's
+    // application had none.
+    delete QCoreApplication::instance()->findChild<QTranslator*>("QtJapanese");
 }
 
 } // namespace

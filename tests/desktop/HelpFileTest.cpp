@@ -21,8 +21,8 @@ public:
         root.mkpath("build");
     }
     QString Path(const QString& relative) const { return temp_.path() + "/" + relative; }
-    void Put(const QString& folder) const {
-        QFile file(Path(folder + "/Brimal.txt"));
+    void Put(const QString& folder, const QString& name = "Brimal.txt") const {
+        QFile file(Path(folder + "/" + name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     HelpFileFolders Folders() const { return {Path("current"), Path("prefix/bin"), Path("build")}; }
@@ -50,6 +50,44 @@ TEST(HelpFile, TheCurrentDirectoryComesFirstThenTheInstalledCopyThenTheBuildFold
             folders.Put(folder);
         const QString expected = c.found.isEmpty() ? QString() : folders.Path(c.found);
         EXPECT_EQ(FindHelpFile(folders.Folders()), expected) << c.found.toStdString();
+    }
+}
+
+TEST(HelpFile, EnglishTakesTheEnglishFileBesideTheJapaneseOneAndFallsBackToIt) {
+    struct Case {
+        std::vector<QString> present; // files, relative to the test's folder
+        QString english;              // found in English; empty: none
+        QString japanese;             // found in Japanese
+    };
+    const Case cases[] = {
+        {{"current/Brimal.txt", "current/Brimal.en.txt"},
+         "current/Brimal.en.txt",
+         "current/Brimal.txt"},
+        {{"prefix/share/brimal/Brimal.txt", "prefix/share/brimal/Brimal.en.txt"},
+         "prefix/share/brimal/Brimal.en.txt",
+         "prefix/share/brimal/Brimal.txt"},
+        // The folder that comes first keeps its place: a Japanese help file in
+        // the current directory wins over an installed English one.
+        {{"current/Brimal.txt", "prefix/share/brimal/Brimal.en.txt"},
+         "current/Brimal.txt",
+         "current/Brimal.txt"},
+        {{"build/Brimal.txt"}, "build/Brimal.txt", "build/Brimal.txt"},
+        // Japanese never opens the English file.
+        {{"build/Brimal.en.txt"}, "build/Brimal.en.txt", ""},
+    };
+    for (const Case& c : cases) {
+        HelpFolders folders;
+        for (const QString& file : c.present) {
+            const qsizetype slash = file.lastIndexOf('/');
+            folders.Put(file.left(slash), file.mid(slash + 1));
+        }
+        const auto expected = [&](const QString& found) {
+            return found.isEmpty() ? QString() : folders.Path(found);
+        };
+        EXPECT_EQ(FindHelpFile(folders.Folders(), Language::English), expected(c.english))
+            << c.english.toStdString();
+        EXPECT_EQ(FindHelpFile(folders.Folders(), Language::Japanese), expected(c.japanese))
+            << c.japanese.toStdString();
     }
 }
 

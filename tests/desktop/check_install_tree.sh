@@ -20,7 +20,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
 
-expected=(bin/brimal share/brimal/Brimal.txt share/applications/$id.desktop
+expected=(bin/brimal share/brimal/Brimal.txt share/brimal/Brimal.en.txt share/applications/$id.desktop
           share/metainfo/$id.metainfo.xml share/man/man6/brimal.6.gz
           share/doc/brimal/copyright share/doc/brimal/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
@@ -30,7 +30,9 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f | sed 's|^\./||' 
     fail "the installed files differ (< expected, > installed)"
 
 [ -x bin/brimal ] || fail "bin/brimal is not executable"
-cmp -s share/brimal/Brimal.txt "$source/resources/Brimal.txt" || fail "the help file differs"
+for help in Brimal.txt Brimal.en.txt; do
+    cmp -s "share/brimal/$help" "$source/resources/$help" || fail "the help file $help differs"
+done
 
 for size in 16 24 32 48 64 128 256; do
     read -r width height < <(identify -format '%w %h\n' "share/icons/hicolor/${size}x$size/apps/$id.png")

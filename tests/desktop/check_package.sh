@@ -22,7 +22,7 @@ package=$work/brimal_${version}_$(dpkg --print-architecture).deb
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}')
 outside=$(grep -v '^\./usr/' <<<"$files" || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
-for file in ./usr/games/brimal ./usr/share/brimal/Brimal.txt \
+for file in ./usr/games/brimal ./usr/share/brimal/Brimal.txt ./usr/share/brimal/Brimal.en.txt \
     ./usr/share/applications/com.kelvox.Brimal.desktop \
     ./usr/share/metainfo/com.kelvox.Brimal.metainfo.xml \
     ./usr/share/icons/hicolor/256x256/apps/com.kelvox.Brimal.png \

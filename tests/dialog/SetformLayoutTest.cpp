@@ -3,6 +3,7 @@
 #include "components/KePanel.h"
 #include "settings/PageControl.h"
 #include "settings/UpDown.h"
+#include "support/LanguageForTest.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -219,7 +220,9 @@ int TextRoom(QWidget* widget) {
     return widget->width();
 }
 
-TEST(SetformLayout, EveryTextShowsWholeWithTheStandInFont) {
+// Every text of the dialog, the page captions included, fits its control
+// with the stand-in font, in the language in use.
+void ExpectEveryTextShowsWhole() {
     SetformRig rig;
     // The number fields at their widest values.
     for (auto* spin : rig.form->findChildren<TUpDown*>())
@@ -243,6 +246,15 @@ TEST(SetformLayout, EveryTextShowsWholeWithTheStandInFont) {
     const TPageControl* pages = rig.form->PageControl1;
     for (int i = 0; i < pages->PageCount(); ++i)
         EXPECT_LT(metrics.horizontalAdvance(pages->Caption(i)), pages->TabRect(i).width()) << i;
+}
+
+TEST(SetformLayout, EveryTextShowsWholeWithTheStandInFont) {
+    ExpectEveryTextShowsWhole();
+}
+
+TEST(SetformLayout, EveryEnglishTextShowsWholeWithTheStandInFont) {
+    LanguageForTest english(Language::English);
+    ExpectEveryTextShowsWhole();
 }
 
 TEST(SetformLayout, ControlsStayInsideTheirParentsAndOnlyTitlesLieOverPanels) {

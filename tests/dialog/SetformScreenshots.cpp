@@ -2,6 +2,7 @@
 
 #include "settings/PageControl.h"
 #include "settings/UpDown.h"
+#include "support/LanguageForTest.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -69,4 +70,29 @@ TEST(SetformScreenshots, EveryPageAsTheScreenShowsIt) {
     Save(screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage(),
          "setform-key-list-open.png");
     rig.form->ComboBox3->hidePopup();
+}
+
+// The six pages in English, built in English, with the lists open on the key
+// pages: every English text must fit its control.
+TEST(SetformScreenshots, EveryPageInEnglish) {
+    LanguageForTest english(Language::English);
+    TGameSettings settings;
+    settings.PreFill = true;
+    settings.RatioOn = true;
+    settings.RowWait = 1000;
+    SetformRig rig(settings);
+    TPageControl* pages = rig.form->PageControl1;
+    QScreen* screen = rig.form->screen();
+    for (int i = 0; i < pages->PageCount(); ++i) {
+        pages->SetActivePageIndex(i);
+        QTest::qWait(50);
+        Save(screen->grabWindow(rig.form->winId()).toImage(),
+             QString("setform-page%1.en.png").arg(i + 1));
+    }
+    rig.form->ComboBox1->showPopup();
+    QTest::qWait(100);
+    const QRect frame = rig.form->frameGeometry().adjusted(0, 0, 0, 120);
+    Save(screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage(),
+         "setform-key-list-open.en.png");
+    rig.form->ComboBox1->hidePopup();
 }

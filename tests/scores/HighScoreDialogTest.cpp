@@ -10,6 +10,7 @@
 
 #include "scores/HighScoreDialog.h"
 #include "support/DialogCatcher.h"
+#include "support/LanguageForTest.h"
 
 namespace {
 
@@ -86,6 +87,37 @@ TEST(HighScoreDialogTest, AGameThatCouldNotBeSavedIsNotShownInTheTable) {
     const auto* note = entry.dialog.findChild<QLabel*>("Note");
     EXPECT_TRUE(note->isVisible());
     EXPECT_EQ(note->text(), "このゲームは保存できませんでした。");
+}
+
+TEST(HighScoreDialogTest, InEnglishThePromptAndTheTableHoldNoJapanese) {
+    LanguageForTest english(Language::English);
+    TGameSettings settings;
+    settings.PreFill = true;
+    settings.RatioOn = true;
+    HighScoreDialog dialog(nullptr, RuleSet::Of(settings));
+    dialog.AskName(2, Game, "tester", [](const QString&) {
+        return HighScoreStore::Recorded{{}, -1, false};
+    });
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const auto shown = [&] {
+        QStringList texts{dialog.windowTitle()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        const auto* table = dialog.findChild<QTableWidget*>("Table");
+        for (int c = 0; c < table->columnCount(); ++c)
+            texts << table->horizontalHeaderItem(c)->text();
+        return texts;
+    };
+    for (const QString& text : shown())
+        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    EXPECT_TRUE(shown().contains("You made place 3. Please enter your name."));
+    // The game that could not be saved: the table with its note.
+    QTest::qWait(300);
+    QTest::keyClick(dialog.findChild<QLineEdit*>("Name"), Qt::Key_Return);
+    for (const QString& text : shown())
+        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    EXPECT_TRUE(shown().contains("This game could not be saved."));
 }
 
 } // namespace

@@ -80,7 +80,7 @@ drop() {
     shift
     for attempt in 1 2 3; do
         keys space
-        if wait_until 2 "$@"; then return 0; fi
+        if wait_until 4 "$@"; then return 0; fi
         bar_in_column "$column" || break
     done
     wait_until 8 "$@"

@@ -74,7 +74,7 @@ place_square() {
         [ "$(falling_columns)" = "$want" ] || continue
         for _ in 1 2 3; do
             keys space
-            wait_until 2 bottom_is "$bottom" && return
+            wait_until 4 bottom_is "$bottom" && return
             [ "$(falling_columns)" = "$want" ] || break
         done
         wait_until 8 bottom_is "$bottom" && return
@@ -97,18 +97,30 @@ clear_two_rows() {
     place_square "....##" "......" Right Right Right
 }
 
+# The height of the pile in the well's middle: the rows filled from the bottom
+# up in column 2.
+pile_height() {
+    import -window "$wid" "$work/pile.png"
+    well_text "$work/pile.png" 6 17 |
+        awk '{ row[NR] = substr($0, 3, 1) } END { h = 0; for (r = NR; r >= 1 && row[r] == "#"; r--) h++; print h }'
+}
+pile_above() { [ "$(pile_height)" -gt "$1" ]; }
+
 # Drops squares down the middle until the game is over, then prints the
-# game-over message. No Space comes once the title is idle or the message is
-# up (on a busy machine the message can show before the title changes): it
-# would press the message's OK and then stand in the name box. Spaces lost in
-# fall steps are made up by further ones.
+# game-over message. Each Space waits for the pile to grow, so that none is
+# left over to answer the message (a synthetic key to the main window closes
+# it under Xvfb), and the last squares, which end the game, fall by
+# themselves. A Space lost in a fall step is made up by the next.
 drop_until_game_over() {
+    local height
     for _ in $(seq 60); do
-        title_is "Brimal  -Play-" && ! shown_message >/dev/null || break
+        title_is "Brimal  -Play-" || break
+        height=$(pile_height)
+        [ "$height" -lt 13 ] || break
         keys space
-        sleep 0.3
+        wait_until 4 pile_above "$height" || true
     done
-    wait_until 10 shown_message || {
+    wait_until 30 shown_message || {
         import -window root "$work/no-message.png"
         fail "no game-over message; the title reads $(xdotool getwindowname "$wid")"
     }

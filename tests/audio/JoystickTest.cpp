@@ -4,14 +4,10 @@
 
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-// Found by GoogleTest through the report's own namespace.
-void PrintTo(const JoystickReport& r, std::ostream* out) {
-    *out << "{buttons " << r.Buttons << ", x " << r.X << ", y " << r.Y << "}";
-}
 
 namespace {
 
@@ -86,6 +82,83 @@ TEST_F(JoystickTest, StickAndButtonsShowInTheNextReports) {
         reports.clear();
         ASSERT_TRUE(WaitForReports(1));
         // The change was made before the next report, so that report shows it.
+        EXPECT_EQ(reports.front(), c.expected);
+    }
+}
+
+// Each kind of pad as SDL reads it: a plain joystick by its raw parts, a game
+// controller through its mapping. A D-pad direction is the stick pushed fully
+// that way, and wins over the stick.
+TEST_F(JoystickTest, EveryPadsDPadAndButtonsShowInTheReport) {
+    constexpr std::uint16_t Low = 0, Mid = 32768, High = 65535;
+    using Setting = std::function<void(VirtualJoystick&)>;
+    const auto hat = [](Uint8 value) { return [value](VirtualJoystick& p) { p.Hat(value); }; };
+    const auto buttons = [](std::vector<int> held) {
+        return [held](VirtualJoystick& p) {
+            for (int b : held)
+                p.Button(b, true);
+        };
+    };
+    const struct {
+        const char* name;
+        PadKind kind;
+        Setting set;
+        JoystickReport expected;
+    } cases[] = {
+        {"plain: hat centred", PlainJoystick, hat(SDL_HAT_CENTERED), {0, Mid, Mid}},
+        {"plain: hat up", PlainJoystick, hat(SDL_HAT_UP), {0, Mid, Low}},
+        {"plain: hat right", PlainJoystick, hat(SDL_HAT_RIGHT), {0, High, Mid}},
+        {"plain: hat down", PlainJoystick, hat(SDL_HAT_DOWN), {0, Mid, High}},
+        {"plain: hat left", PlainJoystick, hat(SDL_HAT_LEFT), {0, Low, Mid}},
+        {"plain: hat up-left", PlainJoystick, hat(SDL_HAT_LEFTUP), {0, Low, Low}},
+        {"plain: hat up-right", PlainJoystick, hat(SDL_HAT_RIGHTUP), {0, High, Low}},
+        {"plain: hat down-left", PlainJoystick, hat(SDL_HAT_LEFTDOWN), {0, Low, High}},
+        {"plain: hat down-right", PlainJoystick, hat(SDL_HAT_RIGHTDOWN), {0, High, High}},
+        {"plain: hat left, stick right",
+         PlainJoystick,
+         [](VirtualJoystick& p) {
+             p.Hat(SDL_HAT_LEFT);
+             p.Axis(0, 32767);
+         },
+         {0, Low, Mid}},
+        {"plain: stick up with the hat centred",
+         PlainJoystick,
+         [](VirtualJoystick& p) { p.Axis(1, -32768); },
+         {0, Mid, Low}},
+        {"plain: buttons 1 to 4", PlainJoystick, buttons({0, 1, 2, 3}), {15, Mid, Mid}},
+
+        {"controller: D-pad up", SdlGameController, buttons({11}), {0, Mid, Low}},
+        {"controller: D-pad down", SdlGameController, buttons({12}), {0, Mid, High}},
+        {"controller: D-pad left", SdlGameController, buttons({13}), {0, Low, Mid}},
+        {"controller: D-pad right", SdlGameController, buttons({14}), {0, High, Mid}},
+        {"controller: D-pad up and left", SdlGameController, buttons({11, 13}), {0, Low, Low}},
+        {"controller: D-pad left, stick right and down",
+         SdlGameController,
+         [](VirtualJoystick& p) {
+             p.Button(13, true);
+             p.Axis(0, 32767);
+             p.Axis(1, 32767);
+         },
+         {0, Low, High}},
+        {"controller: south", SdlGameController, buttons({0}), {1, Mid, Mid}},
+        {"controller: east", SdlGameController, buttons({1}), {2, Mid, Mid}},
+        {"controller: west and north", SdlGameController, buttons({2, 3}), {12, Mid, Mid}},
+        {"controller: shoulders", SdlGameController, buttons({9, 10}), {48, Mid, Mid}},
+        {"controller: Start", SdlGameController, buttons({6}), {0, Mid, Mid, true}},
+        {"controller: back and guide count for nothing",
+         SdlGameController,
+         buttons({4, 5}),
+         {0, Mid, Mid}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VirtualJoystick pad(c.kind);
+        ASSERT_TRUE(pad.Attached());
+        pad.Neutral();
+        c.set(pad);
+        const auto joystick = Capture();
+        reports.clear();
+        ASSERT_TRUE(WaitForReports(1));
         EXPECT_EQ(reports.front(), c.expected);
     }
 }

@@ -1,7 +1,9 @@
 #include <QTest>
 #include <SDL.h>
+#include <functional>
 
 #include "audio/AudioTestSupport.h"
+#include "components/Joystick.h"
 #include "support/WindowTest.h"
 
 namespace {
@@ -94,6 +96,38 @@ TEST_F(JoystickHotPlugWindowTest, APadPluggedInPlaysAndOnePulledOutLeavesTheKeys
     // Plugged back in, it plays again.
     EXPECT_TRUE(PlugInPushing(-32768));
     stick->Set(0, 0, false, false);
+}
+
+// The D-pad of every kind of pad moves the piece: a plain joystick's hat and a
+// game controller's D-pad buttons, each plugged in mid-game. The hat's
+// up-left is up and left, and up cancels the left.
+TEST_F(JoystickHotPlugWindowTest, EveryPadsDPadMovesThePieceAndUpLeftDoesNothing) {
+    const struct {
+        const char* name;
+        PadKind kind;
+        std::function<void(VirtualJoystick&)> push;
+        bool moves;
+    } cases[] = {
+        {"hat left", PlainJoystick, [](VirtualJoystick& p) { p.Hat(SDL_HAT_LEFT); }, true},
+        {"D-pad left", SdlGameController, [](VirtualJoystick& p) { p.Button(13, true); }, true},
+        {"hat up-left", PlainJoystick, [](VirtualJoystick& p) { p.Hat(SDL_HAT_LEFTUP); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlacePiece(17, 3, 10);
+        stick = std::make_unique<VirtualJoystick>(c.kind);
+        ASSERT_TRUE(stick->Attached());
+        stick->Neutral();
+        c.push(*stick);
+        if (c.moves) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return Piece().X < 3; }, 5000));
+        } else {
+            // Taken up within a search period, then a dozen reports.
+            QTest::qWait(Joystick::SearchPeriodMs + 200);
+            EXPECT_EQ(Piece().X, 3);
+        }
+        stick.reset();
+    }
 }
 
 } // namespace

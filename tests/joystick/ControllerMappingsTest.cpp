@@ -1,11 +1,9 @@
 #include "components/ControllerMappings.h"
-#include "audio/AudioTestSupport.h"
 #include "components/Joystick.h"
 #include "components/SdlSession.h"
+#include "joystick/JoystickTestSupport.h"
 
 #include <QTemporaryDir>
-#include <QTest>
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -48,9 +46,9 @@ TEST(ControllerMappingLineTest, DamagedLinesAreToldFromMappingsAndFromOtherPlatf
 // when they start.
 class ControllerMappingFileTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    static void SetUpTestSuite() { qputenv("SDL_AUDIODRIVER", "dummy"); }
     void SetUp() override { EnsureQtApplication(); }
-    void TearDown() override { unsetenv("SDL_GAMECONTROLLERCONFIG"); }
+    void TearDown() override { qunsetenv("SDL_GAMECONTROLLERCONFIG"); }
 
     // The GUID of a pad of this kind, found before SDL's services start.
     static std::string GuidOf(const PadKind& kind) {
@@ -74,7 +72,7 @@ protected:
         std::vector<JoystickReport> reports;
         Joystick joystick(
             session, [&](const JoystickReport& report) { reports.push_back(report); }, mappingFile);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !reports.empty(); }, 5000));
+        EXPECT_TRUE(WaitWithEvents([&] { return !reports.empty(); }, 5000));
         return reports.empty() ? JoystickReport{} : reports.front();
     }
 
@@ -124,7 +122,7 @@ TEST_F(ControllerMappingFileTest, TheMappingsOfSdlGameControllerConfigAreTaken) 
                "guide:b8,leftshoulder:b4,leftstick:b9,lefttrigger:a2,leftx:a0,lefty:a1,"
                "rightshoulder:b5,rightstick:b10,righttrigger:a5,rightx:a3,righty:a4,start:b7,x:b2,"
                "y:b3,";
-    setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1);
+    qputenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str());
     const JoystickReport report = FirstReport(KnownPad, [](VirtualJoystick& pad) {
         pad.Hat(SDL_HAT_LEFTDOWN);
         pad.Button(7, true);

@@ -1,9 +1,7 @@
 #include "components/Joystick.h"
-#include "audio/AudioTestSupport.h"
 #include "components/SdlSession.h"
+#include "joystick/JoystickTestSupport.h"
 
-#include <QTest>
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,7 +13,7 @@ class JoystickTest : public ::testing::Test {
 protected:
     // The session opens audio too: without a driver named, SDL would try the
     // user's sound server.
-    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    static void SetUpTestSuite() { qputenv("SDL_AUDIODRIVER", "dummy"); }
     void SetUp() override {
         EnsureQtApplication();
         ASSERT_TRUE(session.HasJoystick());
@@ -27,7 +25,7 @@ protected:
     }
 
     bool WaitForReports(std::size_t count) {
-        return QTest::qWaitFor([&] { return reports.size() >= count; }, 5000);
+        return WaitWithEvents([&] { return reports.size() >= count; }, 5000);
     }
 
     SdlSession session;
@@ -169,7 +167,7 @@ TEST_F(JoystickTest, WithoutAJoystickNothingIsReported) {
     const JoyThresholds& t = joystick->Thresholds();
     EXPECT_EQ((std::vector<std::uint32_t>{t.JoyLeft, t.JoyRight, t.JoyUp, t.JoyDown}),
               (std::vector<std::uint32_t>{0, 0, 0, 0}));
-    QTest::qWait(200);
+    WaitWithEvents(200);
     EXPECT_TRUE(reports.empty());
 }
 
@@ -190,9 +188,9 @@ TEST_F(JoystickTest, APadPluggedInLaterIsTakenUpAndOnePulledOutIsLetGo) {
         EXPECT_EQ(joystick->Thresholds().JoyLeft, 21845u);
 
         stick.reset();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !joystick->IsCaptured(); }, 5000));
+        EXPECT_TRUE(WaitWithEvents([&] { return !joystick->IsCaptured(); }, 5000));
         const std::size_t count = reports.size();
-        QTest::qWait(200);
+        WaitWithEvents(200);
         EXPECT_EQ(reports.size(), count);
     }
 }
@@ -210,7 +208,7 @@ TEST_F(JoystickTest, ReleasingOrDestroyingTheJoystickStopsTheReports) {
         else
             joystick->Release();
         const std::size_t count = reports.size();
-        QTest::qWait(200);
+        WaitWithEvents(200);
         EXPECT_EQ(reports.size(), count);
     }
 }

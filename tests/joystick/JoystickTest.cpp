@@ -138,6 +138,14 @@ TEST_F(JoystickTest, EveryPadsDPadAndButtonsShowInTheReport) {
              p.Axis(1, 32767);
          },
          {0, Low, High}},
+        {"controller: D-pad left and right at once leave the stick's left",
+         SdlGameController,
+         [](VirtualJoystick& p) {
+             p.Button(13, true);
+             p.Button(14, true);
+             p.Axis(0, -32768);
+         },
+         {0, Low, Mid}},
         {"controller: south", SdlGameController, buttons({0}), {1, Mid, Mid}},
         {"controller: east", SdlGameController, buttons({1}), {2, Mid, Mid}},
         {"controller: west and north", SdlGameController, buttons({2, 3}), {12, Mid, Mid}},

@@ -9,6 +9,7 @@
 #include "app/input/InputRouter.h"
 #include "app/platform/CentreCommand.h"
 #include "app/platform/FrameMargins.h"
+#include "app/platform/PadMappingsFile.h"
 #include "app/play/GameSession.h"
 #include "app/records/GameOverHandOff.h"
 #include "app/records/ReplayMode.h"
@@ -102,7 +103,9 @@ void TBrimalM::FormCreate() {
     NG->setGeometry(0, BoardGeometry::PreviewBoxTop, BoardGeometry::PreviewBoxSize,
                     BoardGeometry::PreviewBoxSize);
     Bevel1->lower();
-    Input = std::make_unique<InputRouter>(*Game, Settings, *Sdl, [this] { showMinimized(); });
+    Input = std::make_unique<InputRouter>(
+        *Game, Settings, *Sdl, PadMappingsFile(), [this] { showMinimized(); },
+        [this] { PadStartClick(); });
     GameOver = std::make_unique<GameOverHandOff>(*this, Settings);
     Replay = std::make_unique<ReplayMode>(this, *Game, *GameOver);
     GG->AfterFirstPaint([this] { StartSdl(); });

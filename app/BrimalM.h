@@ -43,6 +43,11 @@ public:
     void GamePauseClick();
     void Exit1Click();
     void MemuSetupClick(QAction* sender);
+    // A game controller's Start pressed: 開始 while no game is on, 一時停止 in
+    // a game or a pause, as the player would choose them from the menu; and
+    // only while this window is active, so that a pad on the desk starts
+    // nothing behind another window or under a dialog.
+    void PadStartClick();
 
     // The application gaining or losing activation.
     void AppOnActivate();

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,6 +123,16 @@ void TBrimalM::GameStopClick() {
 void TBrimalM::GamePauseClick() {
     if (Replay->Active()) return Replay->TogglePause();
     if (Game) Game->PostCommand([](Engine& game) { game.GamePauseClick(); });
+}
+
+void TBrimalM::PadStartClick() {
+    // An open menu keeps the pad's Start from the game as it keeps the keys.
+    if (!isActiveWindow() || QApplication::activePopupWidget()) return;
+    if (windowTitle() == Resources::Text(StringTable::IdleTitle)) {
+        GameGameClick();
+    } else {
+        GamePauseClick();
+    }
 }
 
 void TBrimalM::Exit1Click() {

@@ -1,5 +1,6 @@
 #include "components/Joystick.h"
 
+#include "components/ControllerMappings.h"
 #include "components/SdlLibrary.h"
 #include "components/SdlSession.h"
 
@@ -8,27 +9,63 @@
 
 namespace {
 
-// SDL reports axes from -32768 to 32767; the input handler expects the
-// unsigned range 0 to 65535, so every value is shifted by half the range.
+// The reported range of both axes.
 constexpr std::uint32_t AxisMin = 0;
 constexpr std::uint32_t AxisMax = 65535;
-constexpr int AxisShift = 32768;
 
-// The report carries as many buttons as the input handler's button word has.
-constexpr int ReportedButtons = 4;
+// A raw joystick reports as many buttons as the input handler's button word
+// always had.
+constexpr int RawButtons = 4;
 
-// A missing axis reads as centred, a missing button as released.
-std::uint16_t AxisPosition(SDL_Joystick* device, int axis) {
-    if (axis >= SdlCalls().SDL_JoystickNumAxes(device)) return AxisShift;
-    return static_cast<std::uint16_t>(SdlCalls().SDL_JoystickGetAxis(device, axis) + AxisShift);
+// A missing axis reads as centred, a missing button as released, a missing hat
+// as centred.
+std::int16_t RawAxis(SDL_Joystick* device, int axis) {
+    if (axis >= SdlCalls().SDL_JoystickNumAxes(device)) return 0;
+    return SdlCalls().SDL_JoystickGetAxis(device, axis);
 }
 
-std::uint32_t ButtonBits(SDL_Joystick* device) {
-    const int buttons = std::min(SdlCalls().SDL_JoystickNumButtons(device), ReportedButtons);
-    std::uint32_t bits = 0;
+PadState ReadRaw(SDL_Joystick* device) {
+    PadState pad;
+    pad.StickX = RawAxis(device, 0);
+    pad.StickY = RawAxis(device, 1);
+    if (SdlCalls().SDL_JoystickNumHats(device) > 0)
+        pad.DPad = SdlCalls().SDL_JoystickGetHat(device, 0);
+    const int buttons = std::min(SdlCalls().SDL_JoystickNumButtons(device), RawButtons);
     for (int button = 0; button < buttons; ++button)
-        if (SdlCalls().SDL_JoystickGetButton(device, button)) bits |= 1u << button;
-    return bits;
+        if (SdlCalls().SDL_JoystickGetButton(device, button)) pad.Buttons |= 1u << button;
+    return pad;
+}
+
+// The report's buttons in the order of their bits: south turns left, east
+// turns right, and the rest only count as held.
+constexpr SDL_GameControllerButton ReportedButtons[] = {SDL_CONTROLLER_BUTTON_A,
+                                                        SDL_CONTROLLER_BUTTON_B,
+                                                        SDL_CONTROLLER_BUTTON_X,
+                                                        SDL_CONTROLLER_BUTTON_Y,
+                                                        SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+                                                        SDL_CONTROLLER_BUTTON_RIGHTSHOULDER};
+
+constexpr struct {
+    SDL_GameControllerButton Button;
+    std::uint8_t Direction;
+} DPadButtons[] = {{SDL_CONTROLLER_BUTTON_DPAD_UP, DPadBits::Up},
+                   {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, DPadBits::Right},
+                   {SDL_CONTROLLER_BUTTON_DPAD_DOWN, DPadBits::Down},
+                   {SDL_CONTROLLER_BUTTON_DPAD_LEFT, DPadBits::Left}};
+
+PadState ReadController(SDL_GameController* controller) {
+    const auto held = [controller](SDL_GameControllerButton button) {
+        return SdlCalls().SDL_GameControllerGetButton(controller, button) != 0;
+    };
+    PadState pad;
+    pad.StickX = SdlCalls().SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+    pad.StickY = SdlCalls().SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
+    for (const auto& d : DPadButtons)
+        if (held(d.Button)) pad.DPad |= d.Direction;
+    for (std::size_t bit = 0; bit < std::size(ReportedButtons); ++bit)
+        if (held(ReportedButtons[bit])) pad.Buttons |= 1u << bit;
+    pad.Start = held(SDL_CONTROLLER_BUTTON_START);
+    return pad;
 }
 
 } // namespace
@@ -39,17 +76,22 @@ JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::
             yMax - (yMax - yMin) / 3};
 }
 
-Joystick::Joystick(const SdlSession& session, ReportHandler onReport)
-    : thresholds_(ComputeJoyThresholds(0, 0, 0, 0)), onReport_(std::move(onReport)) {
+Joystick::Joystick(const SdlSession& session, ReportHandler onReport, QString mappingFile)
+    : mappingFile_(std::move(mappingFile)), thresholds_(ComputeJoyThresholds(0, 0, 0, 0)),
+      onReport_(std::move(onReport)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { device_ ? Poll() : Search(); });
     Open(session);
 }
 
 void Joystick::Open(const SdlSession& session) {
     if (released_ || timer_.isActive() || !session.HasJoystick()) return;
-    // The state is read by polling; queued joystick events, the device
-    // arrivals and removals among them, would only pile up.
+    // The state is read by polling; queued joystick and controller events,
+    // the device arrivals and removals among them, would only pile up.
     SdlCalls().SDL_JoystickEventState(SDL_IGNORE);
+    SdlCalls().SDL_GameControllerEventState(SDL_IGNORE);
+    // Before the first pad is opened, so that a pad the file maps is read
+    // through its mapping from the start.
+    if (!mappingFile_.isEmpty()) AddControllerMappingFile(mappingFile_);
     Search();
 }
 
@@ -64,7 +106,13 @@ void Joystick::Release() {
 }
 
 void Joystick::Close() {
-    if (device_) SdlCalls().SDL_JoystickClose(device_);
+    // A controller closes the joystick it opened.
+    if (controller_) {
+        SdlCalls().SDL_GameControllerClose(controller_);
+    } else if (device_) {
+        SdlCalls().SDL_JoystickClose(device_);
+    }
+    controller_ = nullptr;
     device_ = nullptr;
 }
 
@@ -72,7 +120,12 @@ void Joystick::Search() {
     // SDL takes note of devices plugged in or pulled out only when its
     // joysticks are updated; with their events ignored, nothing else does it.
     SdlCalls().SDL_JoystickUpdate();
-    if (SdlCalls().SDL_NumJoysticks() > 0) device_ = SdlCalls().SDL_JoystickOpen(0);
+    if (SdlCalls().SDL_NumJoysticks() > 0) {
+        // A pad whose mapping SDL cannot open is still read raw.
+        if (SdlCalls().SDL_IsGameController(0)) controller_ = SdlCalls().SDL_GameControllerOpen(0);
+        device_ = controller_ ? SdlCalls().SDL_GameControllerGetJoystick(controller_)
+                              : SdlCalls().SDL_JoystickOpen(0);
+    }
     if (device_) {
         thresholds_ = ComputeJoyThresholds(AxisMin, AxisMax, AxisMin, AxisMax);
         timer_.setTimerType(Qt::PreciseTimer);
@@ -92,7 +145,7 @@ void Joystick::Poll() {
         Search();
         return;
     }
-    const JoystickReport report{ButtonBits(device_), AxisPosition(device_, 0),
-                                AxisPosition(device_, 1)};
+    const JoystickReport report =
+        ReportOf(controller_ ? ReadController(controller_) : ReadRaw(device_));
     if (onReport_) onReport_(report);
 }

@@ -1,22 +1,15 @@
 #pragma once
 
+#include "components/PadReport.h"
+
+#include <QString>
 #include <QTimer>
+#include <SDL_gamecontroller.h>
 #include <SDL_joystick.h>
 #include <cstdint>
 #include <functional>
 
 class SdlSession;
-
-// One report of joystick 1: buttons 1 to 4 in bits 0 to 3, and the stick's
-// position on each axis from 0 (full left, full up) through 32768 (centre) to
-// 65535 (full right, full down).
-struct JoystickReport {
-    std::uint32_t Buttons = 0;
-    std::uint16_t X = 0;
-    std::uint16_t Y = 0;
-
-    bool operator==(const JoystickReport&) const = default;
-};
 
 // The stick counts as pushed left below JoyLeft, right above JoyRight, up
 // below JoyUp and down above JoyDown: one third in from each end of the
@@ -33,7 +26,12 @@ struct JoyThresholds {
 JoyThresholds ComputeJoyThresholds(std::uint32_t xMin, std::uint32_t xMax, std::uint32_t yMin,
                                    std::uint32_t yMax);
 
-// Joystick 1 is the first pad present (SDL device 0). While one is held, its
+// Joystick 1 is the first pad present (SDL device 0). A pad that SDL knows as
+// a game controller, by its own database or by a mapping the user gave, is read
+// through that mapping: the left stick and the D-pad, the south face button as
+// button 1 and the east one as button 2, the other face buttons and the
+// shoulders as further buttons, and Start. Any other joystick is read raw:
+// axes 0 and 1, its first hat as a D-pad, and buttons 1 to 4. While one is held, its
 // state is reported every 15 ms, whether or not anything changed. While there
 // is none, SDL is asked for one twice a second, so that a pad plugged in later
 // is taken up within a second and the program costs nothing meanwhile. A pad
@@ -54,7 +52,9 @@ public:
     static constexpr int PollPeriodMs = 15;
     static constexpr int SearchPeriodMs = 500;
 
-    Joystick(const SdlSession& session, ReportHandler onReport);
+    // mappingFile, where given, is a file of game-controller mappings in SDL's
+    // format, added to SDL's own when the search begins.
+    Joystick(const SdlSession& session, ReportHandler onReport, QString mappingFile = {});
     ~Joystick();
     Joystick(const Joystick&) = delete;
     Joystick& operator=(const Joystick&) = delete;
@@ -76,6 +76,8 @@ private:
     void Close();
 
     SDL_Joystick* device_ = nullptr;
+    SDL_GameController* controller_ = nullptr; // set when device_ is read through a mapping
+    QString mappingFile_;
     bool released_ = false;
     JoyThresholds thresholds_;
     ReportHandler onReport_;

@@ -11,6 +11,8 @@
 // program links them as usual and the table holds their addresses.
 #define BRIMAL_SDL_FUNCTIONS(F)                                                                    \
     F(SDL_SetHint)                                                                                 \
+    F(SDL_GetError)                                                                                \
+    F(SDL_GetPlatform)                                                                             \
     F(SDL_Init)                                                                                    \
     F(SDL_InitSubSystem)                                                                           \
     F(SDL_QuitSubSystem)                                                                           \
@@ -26,7 +28,18 @@
     F(SDL_JoystickNumAxes)                                                                         \
     F(SDL_JoystickGetAxis)                                                                         \
     F(SDL_JoystickNumButtons)                                                                      \
-    F(SDL_JoystickGetButton)
+    F(SDL_JoystickGetButton)                                                                       \
+    F(SDL_JoystickNumHats)                                                                         \
+    F(SDL_JoystickGetHat)                                                                          \
+    F(SDL_IsGameController)                                                                        \
+    F(SDL_GameControllerEventState)                                                                \
+    F(SDL_GameControllerAddMapping)                                                                \
+    F(SDL_GameControllerOpen)                                                                      \
+    F(SDL_GameControllerClose)                                                                     \
+    F(SDL_GameControllerGetJoystick)                                                               \
+    F(SDL_GameControllerGetAttached)                                                               \
+    F(SDL_GameControllerGetAxis)                                                                   \
+    F(SDL_GameControllerGetButton)
 #define BRIMAL_MIXER_FUNCTIONS(F)                                                                  \
     F(Mix_OpenAudio)                                                                               \
     F(Mix_QuerySpec)                                                                               \

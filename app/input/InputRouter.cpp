@@ -10,12 +10,14 @@
 #include "engine/Engine.h"
 
 InputRouter::InputRouter(GameSession& session, const TGameSettings& settings, const SdlSession& sdl,
-                         std::function<void()> minimise)
-    : session_(session), settings_(settings), minimise_(std::move(minimise)) {
+                         const QString& padMappings, std::function<void()> minimise,
+                         std::function<void()> padStart)
+    : session_(session), settings_(settings), minimise_(std::move(minimise)),
+      padStart_(std::move(padStart)) {
     qApp->installEventFilter(this);
     // Joystick 1, polled every 15 ms once SDL has started.
-    joystick_ =
-        std::make_unique<Joystick>(sdl, [this](const JoystickReport& r) { OnJoystickReport(r); });
+    joystick_ = std::make_unique<Joystick>(
+        sdl, [this](const JoystickReport& r) { OnJoystickReport(r); }, padMappings);
 }
 
 InputRouter::~InputRouter() {
@@ -61,6 +63,8 @@ void InputRouter::AppMessage(QObject* receiver, QEvent* event) {
 }
 
 void InputRouter::OnJoystickReport(const JoystickReport& report) {
+    // Start counts in every state: it starts a game as well as pausing one.
+    if (StartPressed(padStartHeld_, report) && padStart_) padStart_();
     // The repeat state moves only in active play.
     if (!session_.InActivePlay()) return;
     const int code = JoystickStep(joyRepeat_, report, joystick_->Thresholds());

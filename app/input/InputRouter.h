@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -17,16 +18,20 @@ struct JoystickReport;
 // in active play a key becomes the action its setting names, queued for the
 // engine; Esc minimises the program in any state. Joystick 1's reports, every
 // 15 ms while a pad is plugged in, become actions by the joystick table and
-// its repeat state. Nothing is consumed: every key takes its normal course
-// afterwards.
+// its repeat state. A game controller's Start, once per press and in any state,
+// calls padStart, which decides what it does. Nothing is consumed: every key
+// takes its normal course afterwards.
 //
 // Threads: the UI thread. Whether a game is in active play is decided on the
 // engine thread, where the state lives; an action is checked there again when
 // it runs, and dropped if play has ended meanwhile.
 class InputRouter : public QObject {
 public:
+    // padMappings is the user's file of game-controller mappings, read when
+    // joystick 1 begins.
     InputRouter(GameSession& session, const TGameSettings& settings, const SdlSession& sdl,
-                std::function<void()> minimise);
+                const QString& padMappings, std::function<void()> minimise,
+                std::function<void()> padStart);
     ~InputRouter() override; // Stop()
 
     // Joystick 1 begins once SDL's joystick service has started (after the
@@ -46,7 +51,9 @@ private:
     GameSession& session_;
     const TGameSettings& settings_;
     std::function<void()> minimise_;
+    std::function<void()> padStart_;
     KeyPressOnce keyPresses_; // the key press the hook has seen last
     std::unique_ptr<Joystick> joystick_;
-    int joyRepeat_ = 0; // the joystick's auto-repeat state, never reset
+    int joyRepeat_ = 0;         // the joystick's auto-repeat state, never reset
+    bool padStartHeld_ = false; // Start held in the last report
 };

@@ -39,3 +39,9 @@ int JoystickStep(int& repeatState, const JoystickReport& report, const JoyThresh
     }
     return code;
 }
+
+bool StartPressed(bool& startHeld, const JoystickReport& report) {
+    const bool pressed = report.Start && !startHeld;
+    startHeld = report.Start;
+    return pressed;
+}

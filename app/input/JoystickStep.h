@@ -10,3 +10,8 @@ struct JoystickReport;
 // turn and for one report after a move; it is updated here and never reset, so
 // it carries over between games and pauses.
 int JoystickStep(int& repeatState, const JoystickReport& report, const JoyThresholds& thresholds);
+
+// Whether the report presses the game controller's Start: held in it and not in
+// the report before, whose state startHeld carries and is updated here. A held
+// Start so acts once per press, however many reports show it.
+bool StartPressed(bool& startHeld, const JoystickReport& report);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/SoundPlayerBeeps.h"
+#include "joystick/JoystickTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,16 +12,6 @@
 #include <cstdint>
 #include <numbers>
 #include <vector>
-
-// The joystick's timer needs an event loop; one application object serves the
-// whole test program.
-inline void EnsureQtApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "audio_tests";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-}
 
 // A clip in the built-in clips' format: 8-bit mono, a 440 Hz tone.
 inline QByteArray ToneWave(int sampleRate, int lengthMs) {
@@ -48,31 +39,3 @@ template <class Action> std::chrono::milliseconds TimeOf(Action action) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                  start);
 }
-
-// A joystick with 2 axes and 2 buttons that exists only inside SDL; as the
-// only joystick it is device 0.
-class VirtualJoystick {
-public:
-    VirtualJoystick() {
-        index_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 2, 0);
-        if (index_ >= 0) handle_ = SDL_JoystickOpen(index_);
-    }
-    ~VirtualJoystick() {
-        if (handle_) SDL_JoystickClose(handle_);
-        if (index_ >= 0) SDL_JoystickDetachVirtual(index_);
-    }
-    VirtualJoystick(const VirtualJoystick&) = delete;
-    VirtualJoystick& operator=(const VirtualJoystick&) = delete;
-
-    bool Attached() const { return handle_ != nullptr; }
-    void Set(Sint16 x, Sint16 y, bool button1, bool button2) {
-        SDL_JoystickSetVirtualAxis(handle_, 0, x);
-        SDL_JoystickSetVirtualAxis(handle_, 1, y);
-        SDL_JoystickSetVirtualButton(handle_, 0, button1);
-        SDL_JoystickSetVirtualButton(handle_, 1, button2);
-    }
-
-private:
-    int index_ = -1;
-    SDL_Joystick* handle_ = nullptr;
-};

@@ -1,17 +1,11 @@
 #include "components/Joystick.h"
-#include "audio/AudioTestSupport.h"
 #include "components/SdlSession.h"
+#include "joystick/JoystickTestSupport.h"
 
-#include <QTest>
-#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-// Found by GoogleTest through the report's own namespace.
-void PrintTo(const JoystickReport& r, std::ostream* out) {
-    *out << "{buttons " << r.Buttons << ", x " << r.X << ", y " << r.Y << "}";
-}
 
 namespace {
 
@@ -19,7 +13,7 @@ class JoystickTest : public ::testing::Test {
 protected:
     // The session opens audio too: without a driver named, SDL would try the
     // user's sound server.
-    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    static void SetUpTestSuite() { qputenv("SDL_AUDIODRIVER", "dummy"); }
     void SetUp() override {
         EnsureQtApplication();
         ASSERT_TRUE(session.HasJoystick());
@@ -31,7 +25,7 @@ protected:
     }
 
     bool WaitForReports(std::size_t count) {
-        return QTest::qWaitFor([&] { return reports.size() >= count; }, 5000);
+        return WaitWithEvents([&] { return reports.size() >= count; }, 5000);
     }
 
     SdlSession session;
@@ -90,13 +84,98 @@ TEST_F(JoystickTest, StickAndButtonsShowInTheNextReports) {
     }
 }
 
+// Each kind of pad as SDL reads it: a plain joystick by its raw parts, a game
+// controller through its mapping. A D-pad direction is the stick pushed fully
+// that way, and wins over the stick.
+TEST_F(JoystickTest, EveryPadsDPadAndButtonsShowInTheReport) {
+    constexpr std::uint16_t Low = 0, Mid = 32768, High = 65535;
+    using Setting = std::function<void(VirtualJoystick&)>;
+    const auto hat = [](Uint8 value) { return [value](VirtualJoystick& p) { p.Hat(value); }; };
+    const auto buttons = [](std::vector<int> held) {
+        return [held](VirtualJoystick& p) {
+            for (int b : held)
+                p.Button(b, true);
+        };
+    };
+    const struct {
+        const char* name;
+        PadKind kind;
+        Setting set;
+        JoystickReport expected;
+    } cases[] = {
+        {"plain: hat centred", PlainJoystick, hat(SDL_HAT_CENTERED), {0, Mid, Mid}},
+        {"plain: hat up", PlainJoystick, hat(SDL_HAT_UP), {0, Mid, Low}},
+        {"plain: hat right", PlainJoystick, hat(SDL_HAT_RIGHT), {0, High, Mid}},
+        {"plain: hat down", PlainJoystick, hat(SDL_HAT_DOWN), {0, Mid, High}},
+        {"plain: hat left", PlainJoystick, hat(SDL_HAT_LEFT), {0, Low, Mid}},
+        {"plain: hat up-left", PlainJoystick, hat(SDL_HAT_LEFTUP), {0, Low, Low}},
+        {"plain: hat up-right", PlainJoystick, hat(SDL_HAT_RIGHTUP), {0, High, Low}},
+        {"plain: hat down-left", PlainJoystick, hat(SDL_HAT_LEFTDOWN), {0, Low, High}},
+        {"plain: hat down-right", PlainJoystick, hat(SDL_HAT_RIGHTDOWN), {0, High, High}},
+        {"plain: hat left, stick right",
+         PlainJoystick,
+         [](VirtualJoystick& p) {
+             p.Hat(SDL_HAT_LEFT);
+             p.Axis(0, 32767);
+         },
+         {0, Low, Mid}},
+        {"plain: stick up with the hat centred",
+         PlainJoystick,
+         [](VirtualJoystick& p) { p.Axis(1, -32768); },
+         {0, Mid, Low}},
+        {"plain: buttons 1 to 4", PlainJoystick, buttons({0, 1, 2, 3}), {15, Mid, Mid}},
+
+        {"controller: D-pad up", SdlGameController, buttons({11}), {0, Mid, Low}},
+        {"controller: D-pad down", SdlGameController, buttons({12}), {0, Mid, High}},
+        {"controller: D-pad left", SdlGameController, buttons({13}), {0, Low, Mid}},
+        {"controller: D-pad right", SdlGameController, buttons({14}), {0, High, Mid}},
+        {"controller: D-pad up and left", SdlGameController, buttons({11, 13}), {0, Low, Low}},
+        {"controller: D-pad left, stick right and down",
+         SdlGameController,
+         [](VirtualJoystick& p) {
+             p.Button(13, true);
+             p.Axis(0, 32767);
+             p.Axis(1, 32767);
+         },
+         {0, Low, High}},
+        {"controller: D-pad left and right at once leave the stick's left",
+         SdlGameController,
+         [](VirtualJoystick& p) {
+             p.Button(13, true);
+             p.Button(14, true);
+             p.Axis(0, -32768);
+         },
+         {0, Low, Mid}},
+        {"controller: south", SdlGameController, buttons({0}), {1, Mid, Mid}},
+        {"controller: east", SdlGameController, buttons({1}), {2, Mid, Mid}},
+        {"controller: west and north", SdlGameController, buttons({2, 3}), {12, Mid, Mid}},
+        {"controller: shoulders", SdlGameController, buttons({9, 10}), {48, Mid, Mid}},
+        {"controller: Start", SdlGameController, buttons({6}), {0, Mid, Mid, true}},
+        {"controller: back and guide count for nothing",
+         SdlGameController,
+         buttons({4, 5}),
+         {0, Mid, Mid}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VirtualJoystick pad(c.kind);
+        ASSERT_TRUE(pad.Attached());
+        pad.Neutral();
+        c.set(pad);
+        const auto joystick = Capture();
+        reports.clear();
+        ASSERT_TRUE(WaitForReports(1));
+        EXPECT_EQ(reports.front(), c.expected);
+    }
+}
+
 TEST_F(JoystickTest, WithoutAJoystickNothingIsReported) {
     const auto joystick = Capture();
     EXPECT_FALSE(joystick->IsCaptured());
     const JoyThresholds& t = joystick->Thresholds();
     EXPECT_EQ((std::vector<std::uint32_t>{t.JoyLeft, t.JoyRight, t.JoyUp, t.JoyDown}),
               (std::vector<std::uint32_t>{0, 0, 0, 0}));
-    QTest::qWait(200);
+    WaitWithEvents(200);
     EXPECT_TRUE(reports.empty());
 }
 
@@ -117,9 +196,9 @@ TEST_F(JoystickTest, APadPluggedInLaterIsTakenUpAndOnePulledOutIsLetGo) {
         EXPECT_EQ(joystick->Thresholds().JoyLeft, 21845u);
 
         stick.reset();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !joystick->IsCaptured(); }, 5000));
+        EXPECT_TRUE(WaitWithEvents([&] { return !joystick->IsCaptured(); }, 5000));
         const std::size_t count = reports.size();
-        QTest::qWait(200);
+        WaitWithEvents(200);
         EXPECT_EQ(reports.size(), count);
     }
 }
@@ -137,7 +216,7 @@ TEST_F(JoystickTest, ReleasingOrDestroyingTheJoystickStopsTheReports) {
         else
             joystick->Release();
         const std::size_t count = reports.size();
-        QTest::qWait(200);
+        WaitWithEvents(200);
         EXPECT_EQ(reports.size(), count);
     }
 }

@@ -43,6 +43,8 @@ public:
     void GamePauseClick();
     void Exit1Click();
     void MemuSetupClick(QAction* sender);
+    // Draws the blocks with or without their patterns, and keeps the choice.
+    void MenuPatternsClick(bool patterned);
 
     // The application gaining or losing activation.
     void AppOnActivate();
@@ -85,7 +87,7 @@ private:
     // BoardWindow: what the engine thread asks of the window.
     void ApplyLayout(int width, int height) override;
     void RepaintWell() override;
-    void RepaintPreview() override;
+    void RepaintPreview(int kind) override;
     void ShowCounter(Counter which, const QString& text) override;
     void ShowCaption(GameState state, const QString& caption) override;
     void ShowGameOver(const QString& text) override;
@@ -109,6 +111,7 @@ private:
     QMenu* MenuSet = nullptr;
     QAction* MemuSetup = nullptr;
     QAction* MenuHighScore = nullptr;
+    QAction* MenuPatterns = nullptr;
     QAction* MenuHelp = nullptr;
     QAction* MenuAbout = nullptr;
     QMenu* MenuLanguage = nullptr;
@@ -119,4 +122,6 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
+    // The state the title shows, as the well's description tells it.
+    GameState ShownState = GameState::Idle;
 };

@@ -4,20 +4,19 @@
 
 QString GameStateInWords(GameState state, const QString& score, const QString& kazu,
                          const QString& line4) {
-    const char* const context = "GameStateWords";
     QString words;
     switch (state) {
     case GameState::Idle:
-        words = QCoreApplication::translate(context, "待機中");
+        words = QCoreApplication::translate("GameStateWords", "待機中");
         break;
     case GameState::Playing:
-        words = QCoreApplication::translate(context, "プレイ中");
+        words = QCoreApplication::translate("GameStateWords", "プレイ中");
         break;
     case GameState::Paused:
-        words = QCoreApplication::translate(context, "一時停止中");
+        words = QCoreApplication::translate("GameStateWords", "一時停止中");
         break;
     }
-    return QCoreApplication::translate(context, "%1、得点 %2、総数 %3、４段抜 %4")
+    return QCoreApplication::translate("GameStateWords", "%1、得点 %2、総数 %3、４段抜 %4")
         .arg(words, score, kazu, line4);
 }
 

@@ -15,6 +15,8 @@
 #include "app/records/ReplayMode.h"
 #include "app/view/BoardWidgets.h"
 #include "app/view/CounterPanel.h"
+#include "app/view/GameStateWords.h"
+#include "app/view/ViewAccessibility.h"
 #include "components/Fonts.h"
 #include "components/SdlSession.h"
 #include "components/SoundPlayer.h"
@@ -22,6 +24,7 @@
 #include "engine/Engine.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
+#include "settings/PatternSetting.h"
 #include "settings/SettingsIO.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoundFileFallback.h"
@@ -42,6 +45,8 @@ template <class Control> Control* Named(Control* control, const char* name) {
 
 TBrimalM::TBrimalM(AppServices services, QWidget* parent)
     : QMainWindow(parent), Services(std::move(services)) {
+    // Before any widget is made, so that each is read by its meaning.
+    InstallViewAccessibility();
     InstallFontSubstitutes();
     setFont(ProportionalFont(15));
     CreateMenus();
@@ -99,6 +104,14 @@ void TBrimalM::FormCreate() {
     }
     GG = Named(new WellView(Game->Surface(), Client), "GG");
     GG->move(0, BoardGeometry::WellTop);
+    GG->SetDescriber([this] {
+        return GameStateInWords(ShownState, Panel1->Text(Counter::Score),
+                                Panel1->Text(Counter::Kazu), Panel1->Text(Counter::Line4));
+    });
+    if (LoadPatternSetting(*SettingsStore_)) {
+        MenuPatterns->setChecked(true);
+        Game->SetCellStyle(Resources::CellStyle::Patterned);
+    }
     NG = Named(new PreviewView(Game->Surface(), Client), "NG");
     NG->setGeometry(0, BoardGeometry::PreviewBoxTop, BoardGeometry::PreviewBoxSize,
                     BoardGeometry::PreviewBoxSize);
@@ -176,8 +189,10 @@ void TBrimalM::RepaintWell() {
     if (!Closed()) GG->repaint();
 }
 
-void TBrimalM::RepaintPreview() {
-    if (!Closed()) NG->repaint();
+void TBrimalM::RepaintPreview(int kind) {
+    if (Closed()) return;
+    NG->SetShownKind(kind);
+    NG->repaint();
 }
 
 void TBrimalM::ShowCounter(Counter which, const QString& text) {
@@ -188,6 +203,12 @@ void TBrimalM::ShowCaption(GameState state, const QString& caption) {
     if (Closed()) return;
     GameOver->NoteState(state);
     setWindowTitle(caption);
+    // A game started, paused, resumed or ended: a screen reader hears the
+    // well's description change. The counters tell their own changes.
+    if (state != ShownState) {
+        ShownState = state;
+        GG->TellDescriptionChanged();
+    }
 }
 
 void TBrimalM::ShowGameOver(const QString& text) {

@@ -48,6 +48,8 @@ public:
     // only while this window is active, so that a pad on the desk starts
     // nothing behind another window or under a dialog.
     void PadStartClick();
+    // Draws the blocks with or without their patterns, and keeps the choice.
+    void MenuPatternsClick(bool patterned);
 
     // The application gaining or losing activation.
     void AppOnActivate();
@@ -90,7 +92,7 @@ private:
     // BoardWindow: what the engine thread asks of the window.
     void ApplyLayout(int width, int height) override;
     void RepaintWell() override;
-    void RepaintPreview() override;
+    void RepaintPreview(int kind) override;
     void ShowCounter(Counter which, const QString& text) override;
     void ShowCaption(GameState state, const QString& caption) override;
     void ShowGameOver(const QString& text) override;
@@ -114,6 +116,7 @@ private:
     QMenu* MenuSet = nullptr;
     QAction* MemuSetup = nullptr;
     QAction* MenuHighScore = nullptr;
+    QAction* MenuPatterns = nullptr;
     QAction* MenuHelp = nullptr;
     QAction* MenuAbout = nullptr;
     QMenu* MenuLanguage = nullptr;
@@ -124,4 +127,6 @@ private:
     PreviewView* NG = nullptr;
     BevelBox* Bevel1 = nullptr;
     CounterPanel* Panel1 = nullptr;
+    // The state the title shows, as the well's description tells it.
+    GameState ShownState = GameState::Idle;
 };

@@ -16,6 +16,7 @@
 #include "resources/StringTable.h"
 #include "scores/HighScoreDialog.h"
 #include "settings/LanguageStore.h"
+#include "settings/PatternSetting.h"
 #include "settings/SettingsDialog.h"
 
 namespace {
@@ -60,6 +61,8 @@ void TBrimalM::CreateMenus() {
                [this](const QString& shown) { MenuSet->setTitle(shown); });
     MemuSetup = AddItem(Texts, MenuSet, "MemuSetup", QT_TR_NOOP("設定(&S)..."));
     MenuHighScore = AddItem(Texts, MenuSet, "MenuHighScore", QT_TR_NOOP("ハイスコア(&R)..."));
+    MenuPatterns = AddItem(Texts, MenuSet, "MenuPatterns", QT_TR_NOOP("模様付きブロック(&B)"));
+    MenuPatterns->setCheckable(true);
     MenuSet->addSeparator()->setObjectName("N1");
     MenuHelp =
         AddItem(Texts, MenuSet, "MenuHelp", QT_TR_NOOP("ヘルプ(&H)"), QKeySequence(Qt::Key_F1));
@@ -70,6 +73,8 @@ void TBrimalM::CreateMenus() {
     connect(GameStop, &QAction::triggered, this, [this] { GameStopClick(); });
     connect(GamePause, &QAction::triggered, this, [this] { GamePauseClick(); });
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(MenuPatterns, &QAction::triggered, this,
+            [this](bool patterned) { MenuPatternsClick(patterned); });
     for (QAction* item : {MemuSetup, MenuHighScore, MenuHelp, MenuAbout}) {
         connect(item, &QAction::triggered, this, [this, item] { MemuSetupClick(item); });
     }
@@ -155,6 +160,15 @@ void TBrimalM::MemuSetupClick(QAction* sender) {
     const auto kind = sender == MenuHelp ? GameSession::SetupKind::WhileIdle
                                          : GameSession::SetupKind::DialogWhileIdle;
     if (Game) Game->RunSetupCommand(kind, [this, sender] { CarryOutSetupCommand(sender); });
+}
+
+void TBrimalM::MenuPatternsClick(bool patterned) {
+    // A matter of looks alone: it takes effect at once, in a game too, and is
+    // kept under a key of its own, which the settings dialog does not touch.
+    if (SettingsStore_) SavePatternSetting(*SettingsStore_, patterned);
+    if (!Game || Closed()) return;
+    Game->SetCellStyle(patterned ? Resources::CellStyle::Patterned : Resources::CellStyle::Plain);
+    Replay->Repaint();
 }
 
 void TBrimalM::CarryOutSetupCommand(QAction* sender) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QPaintEvent;
@@ -18,6 +19,9 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 // each one's own state, so a control that was disabled by itself would stay
 // disabled when the panel comes back. Here the panel's state overwrites the
 // state of every control inside it, at every depth, each time it changes.
+//
+// Assistive technology sees a grouping named by the panel's title
+// (TKePanelAccessible), once InstallComponentsAccessibility has run.
 class TKePanel : public QWidget {
     Q_OBJECT
 
@@ -35,6 +39,11 @@ public:
     bool UpdateParent() const { return updateParent_; }
     void SetUpdateParent(bool value) { updateParent_ = value; }
 
+    // The text or check box laid over the panel's top edge as its caption,
+    // or null. Assistive technology names the panel after it.
+    QWidget* Title() const { return title_; }
+    void SetTitle(QWidget* title) { title_ = title; }
+
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +52,7 @@ private:
     TBevelCut bevelInner_ = bvRaised;
     TBevelCut bevelOuter_ = bvLowered;
     bool updateParent_ = false;
+    QPointer<QWidget> title_;
 };
 
 // Sets the enabled state of every child control of container to value, in

@@ -20,6 +20,8 @@ namespace {
 
 constexpr const char* CellNames[CellImageCount] = {"BLABL",  "REDBL",  "BLUEBL", "RBLUEBL",
                                                    "PINKBL", "GREEBL", "YELBL",  "GRAYBL"};
+constexpr const char* PatternedCellNames[CellImageCount] = {"BLABL",  "REDPT",  "BLUEPT", "RBLUEPT",
+                                                            "PINKPT", "GREEPT", "YELPT",  "GRAYPT"};
 
 QByteArray ReadEmbedded(const QString& name) {
     Init();
@@ -40,13 +42,14 @@ void Init() {
     (void)registered;
 }
 
-QByteArray CellImageFile(int code) {
+QByteArray CellImageFile(int code, CellStyle style) {
     if (code < 0 || code >= CellImageCount) return {};
-    return ReadEmbedded(QString::fromLatin1(CellNames[code]) + QStringLiteral(".bmp"));
+    const char* name = style == CellStyle::Patterned ? PatternedCellNames[code] : CellNames[code];
+    return ReadEmbedded(QString::fromLatin1(name) + QStringLiteral(".bmp"));
 }
 
-QImage CellImage(int code) {
-    return Decode(CellImageFile(code), "BMP");
+QImage CellImage(int code, CellStyle style) {
+    return Decode(CellImageFile(code, style), "BMP");
 }
 
 QByteArray SoundClip(int slot) {

@@ -18,11 +18,16 @@ inline constexpr int SoundClipCount = 3;
 // it themselves; calling it again does nothing.
 void Init();
 
+// The plain cells, or the blocks with a mark of their own cut into each face
+// (REDPT to GRAYPT), which tell the seven apart without their colours.
+enum class CellStyle { Plain, Patterned };
+
 // The cell image of a cell code, 0 (the empty cell, BLABL) to 7, in the order
-// BLABL, REDBL, BLUEBL, RBLUEBL, PINKBL, GREEBL, YELBL, GRAYBL; 16 x 16.
-QImage CellImage(int code);
+// BLABL, REDBL, BLUEBL, RBLUEBL, PINKBL, GREEBL, YELBL, GRAYBL; 16 x 16. The
+// empty cell is the same in both styles.
+QImage CellImage(int code, CellStyle style = CellStyle::Plain);
 // The same image as the .bmp file that holds it.
-QByteArray CellImageFile(int code);
+QByteArray CellImageFile(int code, CellStyle style = CellStyle::Plain);
 
 // The whole RIFF WAVE image of built-in clip "BRI" + slot, slot 1 to 3.
 QByteArray SoundClip(int slot);

@@ -1,5 +1,6 @@
 #include "settings/PageControl.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -62,7 +63,27 @@ void TPageControl::SetActivePageIndex(int index) {
     if (focusWasInPage && isVisible()) setFocus(Qt::TabFocusReason);
     if (old) old->hide();
     update();
+    TellAssistiveTechnology(old ? pages_.indexOf(old) : -1);
     emit Change();
+}
+
+void TPageControl::TellAssistiveTechnology(int oldIndex) {
+    // Qt passes the events on only while assistive technology listens. The
+    // children of the control's accessible interface are its tabs first,
+    // in page order.
+    QAccessible::State selection;
+    selection.selected = true;
+    for (int index : {oldIndex, active_}) {
+        if (index < 0) continue;
+        QAccessibleStateChangeEvent changed(this, selection);
+        changed.setChild(index);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(active_);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void TPageControl::ChooseByUser(int index) {

@@ -17,6 +17,9 @@
 //
 // Pages are children of the control, each filling PageRect(); controls on a
 // page are placed relative to the page's top-left corner.
+//
+// Assistive technology sees a page tab list of one page tab per page
+// (TPageControlAccessible), once InstallSettingsAccessibility has run.
 class TPageControl : public QWidget {
     Q_OBJECT
 
@@ -66,6 +69,8 @@ private:
     int TabAt(QPoint point) const;
     int TabAreaBottom() const;
     void ChooseByUser(int index);
+    // Tells a screen reader which tab lost and which gained the selection.
+    void TellAssistiveTechnology(int oldIndex);
 
     QStringList captions_;
     QList<QWidget*> pages_;

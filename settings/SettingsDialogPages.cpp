@@ -69,8 +69,9 @@ QCheckBox* MakeCheck(TranslatedTexts& texts, QWidget* parent, const QString& nam
 
 // A check box or text laid over a panel's top edge is the panel's title: it
 // stands above the panel and paints the dialog's face colour over the frame
-// line behind it.
-void MakeTitle(QWidget* title) {
+// line behind it. Assistive technology names the panel after it.
+void MakeTitle(TKePanel* panel, QWidget* title) {
+    panel->SetTitle(title);
     title->setAutoFillBackground(true);
     title->setBackgroundRole(QPalette::Window);
     title->raise();
@@ -109,7 +110,7 @@ void TSetform::BuildBasicPage(QWidget* page) {
     KePanel6 = Place(new TKePanel(page), "KePanel6", {24, 128, 209, 57});
     FallCheck = MakeCheck(Texts, page, "FallCheck", QT_TR_NOOP("最初にブロックを降らせる"),
                           {32, 120, 185, 17});
-    MakeTitle(FallCheck);
+    MakeTitle(KePanel6, FallCheck);
     SEdit1 = MakeShowEdit(KePanel6, "SEdit1", {40, 24, 41, 23});
     SUpDown = MakeSpin(SEdit1, "SUpDown", 2, 100, 2);
     Label12 = MakeLabel(Texts, KePanel6, "Label12", QT_TR_NOOP("ピース"), {104, 32});
@@ -119,7 +120,7 @@ void TSetform::BuildExtendedPage(QWidget* page) {
     KePanel2 = Place(new TKePanel(page), "KePanel2", {24, 32, 209, 57});
     StaticText3 = MakeStaticText(Texts, page, "StaticText3", QT_TR_NOOP("ゲーム領域の大きさ"),
                                  {32, 24, 131, 19});
-    MakeTitle(StaticText3);
+    MakeTitle(KePanel2, StaticText3);
     Label14 = MakeLabel(Texts, KePanel2, "Label14", QT_TR_NOOP("縦"), {16, 32});
     YEdit = MakeShowEdit(KePanel2, "YEdit", {40, 24, 33, 23});
     YUpDown = MakeSpin(YEdit, "YUpDown", MinWellHeight, MaxWellSize, 1);
@@ -131,7 +132,7 @@ void TSetform::BuildExtendedPage(QWidget* page) {
     KePanel1 = Place(new TKePanel(page), "KePanel1", {24, 128, 209, 57});
     StaticText1 = MakeStaticText(Texts, page, "StaticText1", QT_TR_NOOP("並んだときの待ち時間"),
                                  {32, 120, 144, 19});
-    MakeTitle(StaticText1);
+    MakeTitle(KePanel1, StaticText1);
     WTime = MakeShowEdit(KePanel1, "WTime", {40, 24, WaitFieldWidth, 23});
     WUpDown = MakeSpin(WTime, "WUpDown", MinRowWait, MaxRowWait, 10);
     Label15 = MakeLabel(Texts, KePanel1, "Label15", "ms", {104 + WaitFieldWidening, 32});
@@ -141,7 +142,7 @@ void TSetform::BuildRatioPage(QWidget* page) {
     KePanel4 = Place(new TKePanel(page), "KePanel4", {8, 16, 241, 201});
     KomaCheck = MakeCheck(Texts, page, "KomaCheck", QT_TR_NOOP("ブロックの発生割合を設定する"),
                           {16, 8, 217, 17});
-    MakeTitle(KomaCheck);
+    MakeTitle(KePanel4, KomaCheck);
     BP = Place(new TPaintBox(KePanel4), "BP", {16, 24, 48, 48});
 
     // Kinds 1 to 4 down the left column, 5 to 7 down the right one. The
@@ -170,7 +171,7 @@ void TSetform::BuildSoundPage(QWidget* page) {
     KePanel3 = Place(new TKePanel(page), "KePanel3", {8, 16, 241, 201});
     SoundCheck =
         MakeCheck(Texts, page, "SoundCheck", QT_TR_NOOP("サウンドを鳴らす"), {16, 8, 129, 17});
-    MakeTitle(SoundCheck);
+    MakeTitle(KePanel3, SoundCheck);
 
     struct Row {
         QLabel** label;

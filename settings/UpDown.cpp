@@ -1,5 +1,6 @@
 #include "settings/UpDown.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -50,8 +51,14 @@ void TUpDown::SetRange(int min, int max) {
 }
 
 void TUpDown::SetPosition(int position) {
+    const int old = position_;
     position_ = std::clamp(position, min_, max_);
     ShowPosition();
+    // Qt passes the event on only while assistive technology listens.
+    if (position_ != old) {
+        QAccessibleValueChangeEvent changed(this, position_);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TUpDown::Step(int direction) {

@@ -19,6 +19,8 @@ QString ThousandsText(int value);
 //
 // Changing is emitted before every step the user makes, also at an end where
 // the position then stays; setting the position from code emits nothing.
+// Assistive technology hears every change of the position as a value change
+// (TUpDownAccessible).
 class TUpDown : public QWidget {
     Q_OBJECT
 

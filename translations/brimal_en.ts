@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>GameStateWords</name>
+    <message>
+        <source>%1型</source>
+        <translation>%1 piece</translation>
+    </message>
+    <message>
+        <source>待機中</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>プレイ中</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>一時停止中</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>%1、得点 %2、総数 %3、４段抜 %4</source>
+        <translation>%1, score %2, pieces %3, four rows %4</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreDialog</name>
     <message>
         <source>順位</source>
@@ -123,6 +146,13 @@
     <message>
         <source>確認</source>
         <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewView</name>
+    <message>
+        <source>次の駒</source>
+        <translation>Next piece</translation>
     </message>
 </context>
 <context>
@@ -297,6 +327,10 @@
     <message>
         <source>言語 (Language)(&amp;L)</source>
         <translation>Language (言語)(&amp;L)</translation>
+    </message>
+    <message>
+        <source>模様付きブロック(&amp;B)</source>
+        <translation>&amp;Patterned blocks</translation>
     </message>
 </context>
 <context>
@@ -482,6 +516,13 @@ Set the ratios so that they add up to 100%.</translation>
     <message>
         <source>テンキー ６</source>
         <translation>Keypad 6</translation>
+    </message>
+</context>
+<context>
+    <name>WellView</name>
+    <message>
+        <source>井戸</source>
+        <translation>Well</translation>
     </message>
 </context>
 <context>

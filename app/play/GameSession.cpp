@@ -83,6 +83,16 @@ void GameSession::Post(std::function<void(Engine&)> operation) {
     commands_->Post([this, operation = std::move(operation)] { operation(*engine_); });
 }
 
+void GameSession::SetCellStyle(Resources::CellStyle style) {
+    CellImages images;
+    for (int code = 0; code < Resources::CellImageCount; ++code)
+        images[code] = Resources::CellImage(code, style);
+    Post([this, images = std::move(images)](Engine&) {
+        surface_->SetCellImages(images);
+        host_->RepaintPreview();
+    });
+}
+
 void GameSession::RunOnEngine(const std::function<void(Engine&)>& operation) {
     if (closed_) return;
     thread_->PostAndWait([this, &operation] {

@@ -7,6 +7,7 @@
 #include "app/play/CommandQueue.h"
 #include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
+#include "resources/Resources.h"
 
 class BoardSurface;
 class BoardWindow;
@@ -80,6 +81,10 @@ public:
     // program never holds it.
     void HoldFallPeriod(int milliseconds);
     const BoardSurface& Surface() const { return *surface_; }
+    // Draws with the plain or the patterned cell images from now on, in its
+    // turn among the engine's operations, and shows the preview again with
+    // them. The cells already in the well change when they are drawn again.
+    void SetCellStyle(Resources::CellStyle style);
     // The window's own host, for an engine that replays a game on the engine
     // thread; used there only.
     EngineHost& Host();

@@ -50,12 +50,18 @@ void WindowHost::FillWellBlack() {
 
 void WindowHost::DrawPreview(int shape) {
     surface_.DrawPreviewPicture(PreviewPatterns[shape]);
-    Post([](BoardWindow& board) { board.RepaintPreview(); });
+    previewKind_ = KindOfShape(shape);
+    Post([kind = previewKind_](BoardWindow& board) { board.RepaintPreview(kind); });
 }
 
 void WindowHost::ClearPreview() {
     surface_.DrawPreviewPicture(PreviewPicture{});
-    Post([](BoardWindow& board) { board.RepaintPreview(); });
+    previewKind_ = 0;
+    Post([](BoardWindow& board) { board.RepaintPreview(0); });
+}
+
+void WindowHost::RepaintPreview() {
+    Post([kind = previewKind_](BoardWindow& board) { board.RepaintPreview(kind); });
 }
 
 void WindowHost::ShowCounter(Counter which, const std::string& text) {

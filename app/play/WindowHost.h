@@ -23,7 +23,8 @@ public:
     virtual ~BoardWindow() = default;
     virtual void ApplyLayout(int width, int height) = 0;
     virtual void RepaintWell() = 0;
-    virtual void RepaintPreview() = 0;
+    // The preview shows the next piece of `kind`, or none when 0.
+    virtual void RepaintPreview(int kind) = 0;
     virtual void ShowCounter(Counter which, const QString& text) = 0;
     virtual void ShowCaption(GameState state, const QString& caption) = 0;
     virtual void ShowGameOver(const QString& text) = 0;
@@ -48,6 +49,8 @@ public:
     void FillWellBlack() override;
     void DrawPreview(int shape) override;
     void ClearPreview() override;
+    // Shows the preview bitmap again as it is now, with the kind it shows.
+    void RepaintPreview();
     void ShowCounter(Counter which, const std::string& text) override;
     void SetCaption(GameState state, const std::string& caption) override;
     void SetTimerEnabled(bool enabled) override;
@@ -78,6 +81,7 @@ private:
     SoundPlayer& sound_;
     std::array<QByteArray, 4> clips_;
     GameState state_ = GameState::Idle; // engine thread
+    int previewKind_ = 0;               // engine thread; 0 while the preview shows none
     std::atomic<bool> activePlay_{false};
     // Shared with the queued repaint, which may run after the host has gone.
     std::shared_ptr<std::atomic<bool>> wellRepaintPending_ =

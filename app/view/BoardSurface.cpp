@@ -17,6 +17,14 @@ BoardSurface::BoardSurface(CellImages cellImages)
     preview_.fill(Qt::black);
 }
 
+void BoardSurface::SetCellImages(CellImages cellImages) {
+    for (QImage& image : cellImages)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    QMutexLocker lock(&mutex_);
+    cellImages_ = std::move(cellImages);
+    PaintPreviewGrid(preview_, previewPicture_, cellImages_);
+}
+
 void BoardSurface::Resize(int width, int height) {
     QMutexLocker lock(&mutex_);
     well_ = QImage(width * CellSize, height * CellSize, QImage::Format_RGB32);
@@ -44,6 +52,7 @@ void BoardSurface::FillWellBlack() {
 
 void BoardSurface::DrawPreviewPicture(const PreviewPicture& picture) {
     QMutexLocker lock(&mutex_);
+    previewPicture_ = picture;
     PaintPreviewGrid(preview_, picture, cellImages_);
 }
 

@@ -15,6 +15,10 @@ class BoardSurface {
 public:
     explicit BoardSurface(CellImages cellImages);
 
+    // Draws with other cell images from now on, and draws the preview anew
+    // with them; the well's cells already drawn stay until drawn again.
+    void SetCellImages(CellImages cellImages);
+
     // A black well of width x height cells.
     void Resize(int width, int height);
     // Draws the image of `code` at cell (x, y); cells outside the well's box
@@ -29,11 +33,11 @@ public:
     void PaintWell(QPainter& painter, const QPoint& at) const;
     // The preview bitmap halved into the next-piece box at `at`.
     void PaintPreview(QPainter& painter, const QPoint& at) const;
-    const QImage& CellImage(int code) const { return cellImages_[code]; }
 
 private:
     mutable QMutex mutex_;
     CellImages cellImages_;
-    QImage well_;    // guarded by mutex_
-    QImage preview_; // guarded by mutex_
+    QImage well_;                     // guarded by mutex_
+    QImage preview_;                  // guarded by mutex_
+    PreviewPicture previewPicture_{}; // what preview_ shows; guarded by mutex_
 };

@@ -1,5 +1,6 @@
 #include "app/view/BoardWidgets.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTimer>
 #include <chrono>
@@ -39,6 +40,12 @@ void WellView::paintEvent(QPaintEvent*) {
     if (afterFirstPaint_) QTimer::singleShot(0, this, std::exchange(afterFirstPaint_, {}));
 }
 
+void WellView::TellDescriptionChanged() {
+    // Qt passes the event on only while assistive technology listens.
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
 PreviewView::PreviewView(const BoardSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,6 +55,13 @@ void PreviewView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     surface_.PaintPreview(painter, QPoint(0, 0));
+}
+
+void PreviewView::SetShownKind(int kind) {
+    if (kind == shownKind_) return;
+    shownKind_ = kind;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 BevelBox::BevelBox(QWidget* parent) : QWidget(parent) {

@@ -58,6 +58,11 @@ CounterPanel::CounterPanel(QWidget* parent) : TKePanel(parent) {
     Label1 = MakeLabel(Texts, this, "Label1", QT_TRANSLATE_NOOP("CounterPanel", "４段抜"),
                        QRect(12, 136, 51, 17));
     Line4 = MakeCounter(this, "Line4", "00", QRect(24, 160, 24, 23));
+    // Each label names its counter for assistive technology, which then
+    // reads "得点 00120" rather than the digits alone.
+    Label2->setBuddy(Score);
+    Label3->setBuddy(Kazu);
+    Label1->setBuddy(Line4);
 }
 
 void CounterPanel::changeEvent(QEvent* event) {
@@ -67,6 +72,10 @@ void CounterPanel::changeEvent(QEvent* event) {
 
 QLineEdit* CounterPanel::Box(Counter which) const {
     return which == Counter::Score ? Score : which == Counter::Kazu ? Kazu : Line4;
+}
+
+QString CounterPanel::Text(Counter which) const {
+    return Box(which)->text();
 }
 
 qint64 CounterPanel::Count(Counter which) const {

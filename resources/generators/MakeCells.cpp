@@ -1,5 +1,7 @@
-// Writes the eight cell images, BLABL.bmp to GRAYBL.bmp, into the folder given.
+// Writes the eight cell images, BLABL.bmp to GRAYBL.bmp, and the seven
+// patterned block images, REDPT.bmp to GRAYPT.bmp, into the folder given.
 
+#include "resources/generators/CellPattern.h"
 #include "resources/generators/CellPicture.h"
 #include "resources/generators/Dib.h"
 #include "resources/generators/Palette.h"
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
         const auto bytes = EncodeBmpFile(CellPicture(code), empty ? 1 : 4,
                                          empty ? MonoPalette() : StandardPalette());
         saved = SaveFile(folder + "/" + CellNames[code] + ".bmp", bytes) && saved;
+    }
+    for (int code = 1; code < CellCount; ++code) {
+        const auto bytes = EncodeBmpFile(PatternedCellPicture(code), 4, StandardPalette());
+        saved = SaveFile(folder + "/" + PatternedCellNames[code] + ".bmp", bytes) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -184,6 +184,7 @@ TEST_F(WindowViewTest, TheMenusHoldTheirItemsInOrderWithSingleKeysAndNoneIsEverD
         "設定等(&S)",
         "設定(&S)...\t",
         "ハイスコア(&R)...\t",
+        "模様付きブロック(&B)\t",
         "-",
         "ヘルプ(&H)\tF1",
         "バージョン情報(&A)...\t",

@@ -5,6 +5,7 @@
 #include "resources/Resources.h"
 #include "settings/PageControl.h"
 #include "settings/PaintBox.h"
+#include "settings/PatternSetting.h"
 #include "settings/UpDown.h"
 
 #include <QApplication>
@@ -71,6 +72,14 @@ TEST(Setform, OkWritesAllTwentyEightValuesToAStoreThatHadNone) {
                                   "Setup/SizeX=8\nSetup/SizeY=25\nSetup/WTime=200\n"
                                   "Sound/1-3=Standard\nSound/4=Standard\nSound/Enabeled=1\n"
                                   "Sound/GND=Standard\n");
+}
+
+TEST(Setform, OkKeepsThePatternSettingThatItDoesNotShow) {
+    SetformRig rig;
+    ASSERT_TRUE(SavePatternSetting(*rig.store, true));
+    rig.form->Button3->click();
+    EXPECT_TRUE(rig.Freed());
+    EXPECT_TRUE(LoadPatternSetting(SettingsStore(rig.FilePath("Brimal.conf"))));
 }
 
 TEST(Setform, RatiosAddingUpToAHundredAreAccepted) {

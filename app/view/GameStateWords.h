@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/GameState.h"
+
+// The game's state in words, as a screen reader reads the well: idle, playing
+// or paused, then the three counters with their labels.
+QString GameStateInWords(GameState state, const QString& score, const QString& kazu,
+                         const QString& line4);
+
+// A piece kind 1 to 7 in words, by the letter its shape resembles; empty text
+// for any other number.
+QString PieceKindInWords(int kind);

@@ -8,7 +8,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libsdl2-dev libsdl2-mixer-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool imagemagick fonts-ipafont-gothic xdg-utils
           openbox x11-utils clang-format desktop-file-utils appstream man-db dpkg-dev lintian
-          qt6-translations-l10n qt6-l10n-tools qt6-tools-dev pkgconf libxcb1-dev pulseaudio pulseaudio-utils sox)
+          qt6-translations-l10n qt6-l10n-tools qt6-tools-dev pkgconf libxcb1-dev pulseaudio pulseaudio-utils sox
+          at-spi2-core dbus python3-gi gir1.2-atspi-2.0)
 
 # With clang present, test.sh also builds the fuzz targets: they need
 # libFuzzer and the sanitizer runtimes of clang's own version.

@@ -10,14 +10,11 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../support/accessibility_bus.sh"
-reader=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../support/screen_reader.py")
 program=$(realpath "$1")
 scripted_session "$program"
 listener=""
 trap 'end_process "$listener"; end_process "$pid"; end_accessibility_bus; end_scratch' EXIT
-start_accessibility_bus "$work" || { echo "no accessibility bus: skipped"; exit 77; }
-/usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
-    { echo "no AT-SPI for Python: skipped"; exit 77; }
+accessibility_or_skip
 store_settings '[Setup]' SizeX=6 SizeY=17 '[Sound]' Enabeled=0
 
 cd "$(dirname "$program")"

@@ -10,13 +10,10 @@ set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../support/accessibility_bus.sh"
-reader=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../support/screen_reader.py")
 program=$(realpath "$1")
 scripted_session "$program"
 trap 'end_process "$pid"; end_accessibility_bus; end_scratch' EXIT
-start_accessibility_bus "$work" || { echo "no accessibility bus: skipped"; exit 77; }
-/usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
-    { echo "no AT-SPI for Python: skipped"; exit 77; }
+accessibility_or_skip
 
 "$program" "$work" >"$work/pages" 2>>"$work/stderr" &
 pid=$!

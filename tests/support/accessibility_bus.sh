@@ -29,3 +29,13 @@ end_accessibility_bus() {
     wait "$bus_pid" 2>/dev/null || true
     bus_pid=""
 }
+
+# accessibility_or_skip: starts the accessibility bus in $work and sets
+# $reader, the AT-SPI reader (screen_reader.py); exits 77 (skipped) where the
+# bus or AT-SPI's Python binding is missing.
+accessibility_or_skip() {
+    start_accessibility_bus "$work" || { echo "no accessibility bus: skipped"; exit 77; }
+    /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
+        { echo "no AT-SPI for Python: skipped"; exit 77; }
+    reader=$(realpath "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py")
+}

@@ -60,27 +60,28 @@ bottom_columns() {
 }
 bottom_is() { [ "$(bottom_columns)" = "$1" ]; }
 
-# place_square WANT BOTTOM KEY...: moves the falling square with the keys
-# given until it covers the columns WANT (a key that comes during a fall step
-# is dropped, as the game wants), then drops it with Space until the bottom
-# two rows show BOTTOM. A Space can be dropped the same way: while the square
-# still falls near the top in WANT, Space is pressed again.
+# place_square WANT BOTTOM [KEY]: presses KEY, one press at a time, until the
+# falling square covers the columns WANT against a wall (a key that comes
+# during a fall step is dropped, as the game wants, and a press too many only
+# meets the wall), then drops it with Space until the bottom two rows show
+# BOTTOM. A Space can be dropped the same way: while the square still falls
+# near the top in WANT, Space is pressed again.
 place_square() {
-    local want=$1 bottom=$2
-    shift 2
-    for _ in 1 2 3; do
-        [ $# -gt 0 ] && keys "$@"
+    local want=$1 bottom=$2 key=${3:-}
+    local deadline=$((SECONDS + 10))
+    until [ "$(falling_columns)" = "$want" ]; do
+        [ -n "$key" ] && [ "$SECONDS" -lt "$deadline" ] ||
+            fail "the square did not reach $want: $(falling_columns)"
+        keys "$key"
         sleep 0.15
-        [ "$(falling_columns)" = "$want" ] || continue
-        for _ in 1 2 3; do
-            keys space
-            wait_until 4 bottom_is "$bottom" && return
-            [ "$(falling_columns)" = "$want" ] || break
-        done
-        wait_until 8 bottom_is "$bottom" && return
-        fail "the square dropped in $want left the bottom rows at $(bottom_columns), not $bottom"
     done
-    fail "the square did not reach $want: $(falling_columns)"
+    for _ in 1 2 3; do
+        keys space
+        wait_until 4 bottom_is "$bottom" && return
+        [ "$(falling_columns)" = "$want" ] || break
+    done
+    wait_until 8 bottom_is "$bottom" ||
+        fail "the square dropped in $want left the bottom rows at $(bottom_columns), not $bottom"
 }
 
 # start_game WHICH: G in the main window starts the WHICH game.
@@ -93,8 +94,8 @@ start_game() {
 # Three squares side by side: two rows cleared at once, 4 points.
 clear_two_rows() {
     place_square "..##.." "..##.."
-    place_square "##...." "####.." Left Left Left
-    place_square "....##" "......" Right Right Right
+    place_square "##...." "####.." Left
+    place_square "....##" "......" Right
 }
 
 # The height of the pile in the well's middle: the rows filled from the bottom

@@ -20,14 +20,14 @@ void PaintPreviewGrid(QImage& target, const PreviewPicture& picture, const CellI
     }
 }
 
-QImage ComposePreview(int shape) {
+QImage ComposePreview(int shape, Resources::CellStyle style) {
     QImage picture(BoardGeometry::PreviewImageSize, BoardGeometry::PreviewImageSize,
                    QImage::Format_RGB32);
     picture.fill(Qt::black);
     if (shape < 1 || shape > ShapeCount) return picture;
     CellImages cells;
     for (int code = 0; code < Resources::CellImageCount; ++code)
-        cells[code] = Resources::CellImage(code);
+        cells[code] = Resources::CellImage(code, style);
     PaintPreviewGrid(picture, PreviewPatterns[shape], cells);
     return picture;
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/Catalogue.h"
+#include "resources/Resources.h"
 
 // The images of cell codes 0 to 7.
 using CellImages = std::array<QImage, 8>;
@@ -18,6 +19,6 @@ using CellImages = std::array<QImage, 8>;
 // images of `cells`; the margin is left as it is.
 void PaintPreviewGrid(QImage& target, const PreviewPicture& picture, const CellImages& cells);
 
-// A new picture of `shape` with the program's cell images; all black for a
-// number that is no shape.
-QImage ComposePreview(int shape);
+// A new picture of `shape` with the program's cell images of `style`; all
+// black for a number that is no shape.
+QImage ComposePreview(int shape, Resources::CellStyle style = Resources::CellStyle::Plain);

@@ -3,9 +3,11 @@
 #include "components/Fonts.h"
 #include "components/KePanel.h"
 #include "components/PMsgDlg.h"
+#include "components/PieceKindWords.h"
 #include "engine/Catalogue.h"
 #include "settings/PageControl.h"
 #include "settings/PaintBox.h"
+#include "settings/PatternSetting.h"
 #include "settings/PiecePreview.h"
 #include "settings/SettingsIO.h"
 #include "settings/UpDown.h"
@@ -98,8 +100,11 @@ TSetform::TSetform(QWidget* owner, TGameSettings& settings, SettingsStore& store
     for (int i = 0; i < 6; ++i) {
         pages[i] = PageControl1->AddPage(QString());
         pages[i]->setObjectName("TabSheet" + QString::number(i + 1));
-        Texts.Bind(captions[i],
-                   [this, i](const QString& shown) { PageControl1->SetCaption(i, shown); });
+        // A screen reader names each page after its tab.
+        Texts.Bind(captions[i], [this, i, page = pages[i]](const QString& shown) {
+            PageControl1->SetCaption(i, shown);
+            page->setAccessibleName(shown);
+        });
     }
     BuildBasicPage(pages[0]);
     BuildExtendedPage(pages[1]);
@@ -252,7 +257,10 @@ void TSetform::UpDown1Changing(QObject* sender) {
 }
 
 void TSetform::ShowPreview(int shape) {
-    const QImage picture = ComposePreview(shape);
+    // The blocks as the well draws them: patterned when the player chose so.
+    const QImage picture =
+        ComposePreview(shape, LoadPatternSetting(Store) ? Resources::CellStyle::Patterned
+                                                        : Resources::CellStyle::Plain);
     // Drawn over the box's black at once and kept nowhere: the box's next
     // repaint, an uncovering of the dialog included, shows it black again.
     BP->DrawOnce([picture, this](QPainter& canvas) { canvas.drawImage(BP->rect(), picture); });
@@ -260,6 +268,14 @@ void TSetform::ShowPreview(int shape) {
 
 void TSetform::BPPaint(QPainter& canvas) {
     canvas.fillRect(BP->rect(), Qt::black);
+}
+
+// The ratio fields have no labels on the page: a screen reader names each
+// after its kind, as the preview shows it to the eye.
+void TSetform::NameRatioFields() {
+    QLineEdit* const edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
+    for (int k = 1; k <= KindCount; ++k)
+        edits[k - 1]->setAccessibleName(PieceKindInWords(k));
 }
 
 void TSetform::Edit4Change() {
@@ -332,7 +348,10 @@ bool TSetform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSetform::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) Texts.Retranslate();
+    if (event->type() == QEvent::LanguageChange) {
+        Texts.Retranslate();
+        NameRatioFields();
+    }
     QDialog::changeEvent(event);
 }
 

@@ -126,6 +126,7 @@ private:
     void ConnectHandlers();
     void FormCreate();
     void ShowPreview(int shape);
+    void NameRatioFields();
 
     void Warn(const QString& text);
 

@@ -161,6 +161,7 @@ void TSetform::BuildRatioPage(QWidget* page) {
         *edits[k - 1] = edit;
         *spins[k - 1] = spin;
     }
+    NameRatioFields();
     Label18 = MakeLabel(Texts, KePanel4, "Label18", QT_TR_NOOP("合計"), {96, 168});
     SumEdit = MakeShowEdit(KePanel4, "SumEdit", {136, 160, 33, 23});
     SumEdit->setFocusPolicy(Qt::ClickFocus);

@@ -16,6 +16,15 @@ void* TUpDownAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
+QString TUpDownAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty() && Spin()->Associate()) {
+        if (QAccessibleInterface* field =
+                QAccessible::queryAccessibleInterface(Spin()->Associate()))
+            return field->text(QAccessible::Name);
+    }
+    return QAccessibleWidget::text(t);
+}
+
 QVariant TUpDownAccessible::currentValue() const {
     return Spin()->Position();
 }

@@ -14,6 +14,8 @@ public:
     explicit TUpDownAccessible(TUpDown* spin);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
+    // Without a name of its own, a spin is named as the field it steps.
+    QString text(QAccessible::Text t) const override;
 
     QVariant currentValue() const override;
     void setCurrentValue(const QVariant& value) override;

@@ -19,10 +19,6 @@
 <context>
     <name>GameStateWords</name>
     <message>
-        <source>%1型</source>
-        <translation>%1 piece</translation>
-    </message>
-    <message>
         <source>待機中</source>
         <translation>Idle</translation>
     </message>
@@ -146,6 +142,13 @@
     <message>
         <source>確認</source>
         <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>PieceKindWords</name>
+    <message>
+        <source>%1型</source>
+        <translation>%1 piece</translation>
     </message>
 </context>
 <context>

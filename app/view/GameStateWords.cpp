@@ -19,12 +19,3 @@ QString GameStateInWords(GameState state, const QString& score, const QString& k
     return QCoreApplication::translate("GameStateWords", "%1、得点 %2、総数 %3、４段抜 %4")
         .arg(words, score, kazu, line4);
 }
-
-QString PieceKindInWords(int kind) {
-    // The kinds in the catalogue's order: the square, the bar, the two
-    // skewed pieces, the two hooks and the T.
-    static const char* const letters[] = {"O", "I", "S", "Z", "J", "L", "T"};
-    if (kind < 1 || kind > 7) return {};
-    return QCoreApplication::translate("GameStateWords", "%1型")
-        .arg(QLatin1String(letters[kind - 1]));
-}

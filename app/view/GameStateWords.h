@@ -8,7 +8,3 @@
 // or paused, then the three counters with their labels.
 QString GameStateInWords(GameState state, const QString& score, const QString& kazu,
                          const QString& line4);
-
-// A piece kind 1 to 7 in words, by the letter its shape resembles; empty text
-// for any other number.
-QString PieceKindInWords(int kind);

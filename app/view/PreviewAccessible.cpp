@@ -1,7 +1,7 @@
 #include "app/view/PreviewAccessible.h"
 
 #include "app/view/BoardWidgets.h"
-#include "app/view/GameStateWords.h"
+#include "components/PieceKindWords.h"
 
 PreviewAccessible::PreviewAccessible(PreviewView* preview)
     : QAccessibleWidget(preview, QAccessible::Graphic) {}

@@ -59,6 +59,8 @@ TEST_F(SetformAccessibility, ThePageControlIsATabListOfTheSixPagesWithTheShownOn
     // The pages follow the tabs, reachable for their controls.
     EXPECT_EQ(list->childCount(), 12);
     EXPECT_EQ(list->child(6)->object(), rig.form->PageControl1->Page(0));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(list->child(6 + i)->text(QAccessible::Name), names[i]) << "page " << i;
 }
 
 TEST_F(SetformAccessibility, PressingATabShowsItsPageAsAClickDoesAndEachChoiceTellsTheTabs) {
@@ -109,6 +111,11 @@ TEST_F(SetformAccessibility, SpinsShowTheirPositionRangeAndStepAndTellEachChange
         {f->SUpDown, 10, 2, 100, 2},    {f->YUpDown, 25, 17, 50, 1}, {f->XUpDown, 8, 6, 50, 1},
         {f->WUpDown, 200, 0, 1000, 10}, {f->UpDown1, 15, 0, 100, 1}, {f->UpDown7, 14, 0, 100, 1},
     };
+    // The ratio fields, which have no labels, and their spins are named by
+    // their kinds.
+    EXPECT_EQ(Of(f->Edit1)->text(QAccessible::Name), "O型");
+    EXPECT_EQ(Of(f->UpDown1)->text(QAccessible::Name), "O型");
+    EXPECT_EQ(Of(f->UpDown7)->text(QAccessible::Name), "T型");
     for (const Spin& s : spins) {
         SCOPED_TRACE(s.spin->objectName().toStdString());
         QAccessibleInterface* spin = Of(s.spin);

@@ -318,6 +318,21 @@ TEST(Setform, EnteringARatioFieldOrPressingItsSpinShowsItsKindUntilTheNextRepain
     EXPECT_TRUE(Read(rig.Grab(box)).blackMargin);
 }
 
+TEST(Setform, ThePreviewDrawsTheBlocksPatternedWhenThePlayerChoseThem) {
+    SetformRig rig(RatiosOn({0, 15, 15, 14, 14, 14, 14, 14}));
+    rig.form->PageControl1->SetActivePageIndex(2);
+    QCoreApplication::processEvents();
+    rig.form->Edit5->setFocus(Qt::TabFocusReason);
+    const QImage plain = rig.Grab(rig.form->BP);
+
+    ASSERT_TRUE(SavePatternSetting(*rig.store, true));
+    rig.form->Edit1->setFocus(Qt::TabFocusReason);
+    rig.form->Edit5->setFocus(Qt::TabFocusReason);
+    const QImage patterned = rig.Grab(rig.form->BP);
+    EXPECT_NE(patterned, plain);
+    EXPECT_TRUE(Read(patterned).blackMargin);
+}
+
 TEST(Setform, TabVisitsThePageTabsThenThePageRowByRowThenTheButtons) {
     const QStringList buttons{"Button3", "Button4", "HelpButton"};
     const QStringList pages[] = {

@@ -2,6 +2,8 @@
 
 #include "settings/UpDown.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 
 TUpDownAccessible::TUpDownAccessible(TUpDown* spin)

@@ -57,11 +57,10 @@ void PreviewView::paintEvent(QPaintEvent*) {
     surface_.PaintPreview(painter, QPoint(0, 0));
 }
 
+// Told no one: a new piece comes several times a second, and a screen
+// reader that asks reads the kind from the description.
 void PreviewView::SetShownKind(int kind) {
-    if (kind == shownKind_) return;
     shownKind_ = kind;
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 BevelBox::BevelBox(QWidget* parent) : QWidget(parent) {

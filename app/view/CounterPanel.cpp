@@ -86,6 +86,9 @@ void CounterPanel::ShowCounter(Counter which, const QString& text) {
     QLineEdit* box = Box(which);
     box->setText(text);
     // A number longer than the box shows its leading digits, not its last.
-    box->setCursorPosition(0);
+    // One that fits leaves the cursor at its end, where setText put it: a
+    // moved cursor is one more event to every screen reader at each piece.
+    if (box->fontMetrics().horizontalAdvance(text) > box->contentsRect().width() - 8)
+        box->setCursorPosition(0);
     box->repaint();
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/view/BoardWidgets.h"
+#include "app/view/CounterPanel.h"
 #include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/KeyAction.h"
@@ -101,6 +102,16 @@ TEST_F(WindowViewTest, TheNextPieceBoxShowsEachPreviewHalvedAndKeepsTheLastAfter
     window->GameStopClick();
     Sync();
     EXPECT_TRUE(ShowsPreview(Shown(box), 0));
+}
+
+TEST(CounterPanel, ANumberLongerThanItsBoxShowsItsLeadingDigits) {
+    CounterPanel panel(nullptr);
+    auto* score = panel.findChild<QLineEdit*>("Score");
+    panel.ShowCounter(Counter::Score, "00120");
+    EXPECT_EQ(score->cursorPosition(), 5); // left where it is: no scroll to undo
+    panel.ShowCounter(Counter::Score, "123456789012345");
+    EXPECT_EQ(score->cursorPosition(), 0);
+    EXPECT_EQ(panel.Text(Counter::Score), "123456789012345");
 }
 
 TEST_F(WindowViewTest, WithThePreviewOffTheNextPieceBoxStaysBlack) {

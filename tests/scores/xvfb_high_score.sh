@@ -50,6 +50,8 @@ falling_columns() {
             END { s = ""; for (x = 1; x <= 6; x++) s = s ((x in col) ? "#" : "."); print s }'
 }
 
+falling_is() { [ "$(falling_columns)" = "$1" ]; }
+
 # The columns of the well's bottom two rows that show a block, as
 # falling_columns gives them.
 bottom_columns() {
@@ -60,16 +62,20 @@ bottom_columns() {
 }
 bottom_is() { [ "$(bottom_columns)" = "$1" ]; }
 
-# place_square WANT BOTTOM [KEY]: presses KEY, one press at a time, until the
-# falling square covers the columns WANT against a wall (a key that comes
-# during a fall step is dropped, as the game wants, and a press too many only
-# meets the wall), then drops it with Space until the bottom two rows show
-# BOTTOM. A Space can be dropped the same way: while the square still falls
+# place_square WANT BOTTOM [KEY]: once the new square shows where it enters,
+# presses KEY, one press at a time, until the falling square stays in the
+# columns WANT against a wall (a key that comes during a fall step is
+# dropped, as the game wants, and a press too many only meets the wall), then
+# drops it with Space until the bottom two rows show BOTTOM. A Space can be dropped the same way: while the square still falls
 # near the top in WANT, Space is pressed again.
 place_square() {
     local want=$1 bottom=$2 key=${3:-}
     local deadline=$((SECONDS + 10))
-    until [ "$(falling_columns)" = "$want" ]; do
+    # The new square first shows where it enters; keys before that would
+    # meet the last one's landing.
+    wait_until 5 falling_is "..##.." || fail "no new square entered: $(falling_columns)"
+    # Settled: still in WANT a moment after the last press, every key taken.
+    until [ "$(falling_columns)" = "$want" ] && sleep 0.3 && [ "$(falling_columns)" = "$want" ]; do
         [ -n "$key" ] && [ "$SECONDS" -lt "$deadline" ] ||
             fail "the square did not reach $want: $(falling_columns)"
         keys "$key"

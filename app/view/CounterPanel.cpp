@@ -10,6 +10,10 @@
 
 namespace {
 
+// The pixels of a counter box's contents that its text never takes: the line
+// edit's own margins on both sides, with room to spare.
+constexpr int TextMargins = 8;
+
 QLineEdit* MakeCounter(QWidget* parent, const char* name, const QString& text,
                        const QRect& geometry) {
     auto* edit = new QLineEdit(text, parent);
@@ -88,7 +92,7 @@ void CounterPanel::ShowCounter(Counter which, const QString& text) {
     // A number longer than the box shows its leading digits, not its last.
     // One that fits leaves the cursor at its end, where setText put it: a
     // moved cursor is one more event to every screen reader at each piece.
-    if (box->fontMetrics().horizontalAdvance(text) > box->contentsRect().width() - 8)
+    if (box->fontMetrics().horizontalAdvance(text) > box->contentsRect().width() - TextMargins)
         box->setCursorPosition(0);
     box->repaint();
 }

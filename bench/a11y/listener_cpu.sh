@@ -2,12 +2,13 @@
 # The CPU time a game at the fastest fall period (10 ms) costs with a screen
 # reader's listener attached, against the same game without accessibility.
 # The soak (brimal_soak: the real main window, its player on a fixed seed) is
-# played for the same time, under an X server of its own, first plain, then
-# with Qt's AT-SPI bridge on a private accessibility bus and a listener
-# registered for every object and window event (the plain runs see the same
-# bus, but Qt's bridge stays off). Each run gives its user + system CPU
-# time, and that time a piece landed, since the runs do not land the same
-# pieces; the rounds alternate the two, and the medians are compared. Not a test: it measures this machine.
+# played for the same time, under an X server of its own, in rounds of two
+# runs: one plain, one with Qt's AT-SPI bridge on a private accessibility bus
+# and a listener registered for every object and window event (the plain runs
+# see the same bus, but Qt's bridge stays off). Each run gives its user +
+# system CPU time, and that time a piece landed, since the runs do not land
+# the same pieces; the medians of the two are compared. With BRIMAL_KEEP set,
+# the events heard are kept in that file. Not a test: it measures this machine.
 #
 # Usage: bench/a11y/listener_cpu.sh path/to/brimal_soak [seconds [rounds]]  (20, 5)
 set -euo pipefail
@@ -29,7 +30,7 @@ own_session "$work"
 # and the pieces it landed.
 soak_cpu() {
     local TIMEFORMAT='%3U %3S' cpu
-    cpu=$({ time "$soak" --seconds "$seconds" --seed 7 --slips 0 >"$work/soak.out" 2>>"$work/soak.err"; } 2>&1 |
+    cpu=$({ time "$soak" --seconds "$seconds" --seed 7 >"$work/soak.out" 2>>"$work/soak.err"; } 2>&1 |
         awk '{ printf "%.3f", $1 + $2 }')
     echo "$cpu $(awk '/pieces landed/ { print $3 }' "$work/soak.out" | tr -d ,)"
 }
@@ -37,12 +38,14 @@ soak_cpu() {
 # $WHAT and its CPU a piece to ${WHAT}_piece.
 play() {
     local cpu pieces per
+    local -n runs=$2 pieces_runs=${2}_piece
     read -r cpu pieces < <(soak_cpu)
     per=$(awk -v c="$cpu" -v p="$pieces" 'BEGIN { print 1000 * c / p }')
     printf '%-10s round %d: %6.3f s CPU over %d s (%4.1f %% of a core), %4d pieces: %.2f ms a piece\n' \
         "$2" "$1" "$cpu" "$seconds" "$(awk -v c="$cpu" -v s="$seconds" 'BEGIN { print 100 * c / s }')" \
         "$pieces" "$per"
-    eval "$2+=($cpu) ${2}_piece+=($per)"
+    runs+=("$cpu")
+    pieces_runs+=("$per")
 }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 

@@ -40,6 +40,7 @@ public:
     // Follows the game's course from now on (nullptr: nobody does). The
     // journal must outlive its use.
     void SetJournal(EngineJournal* journal) { journal_ = journal; }
+    EngineJournal* Journal() const { return journal_; }
 
     // Empty board of the size in the settings; counters at zero.
     void ResetBoard();

@@ -2,7 +2,12 @@
 // brimal_soak.sh, which gives it an X server of its own.
 //
 // Usage: brimal_soak [--seconds N] [--sample-seconds N] [--warm-up N]
-//                    [--no-player] [--slips P] [--seed N]
+//                    [--no-player] [--slips P] [--seed N] [--pieces N]
+//                    [--seeded-pieces]
+//
+// --pieces ends the run once that many pieces have landed (--seconds is then
+// a limit); --seeded-pieces draws the pieces from a sequence seeded by --seed,
+// so that runs of the same seed play the same game.
 
 #include <QApplication>
 #include <QTest>
@@ -27,6 +32,10 @@ bool ParseOptions(const QStringList& arguments, SoakOptions& options) {
             options.Player = false;
             continue;
         }
+        if (name == "--seeded-pieces") {
+            options.SeededPieces = true;
+            continue;
+        }
         if (i + 1 >= arguments.size()) return false;
         bool ok = false;
         const QString& value = arguments[++i];
@@ -44,6 +53,9 @@ bool ParseOptions(const QStringList& arguments, SoakOptions& options) {
             ok = ok && options.Slips >= 0 && options.Slips <= 1;
         } else if (name == "--seed") {
             options.Seed = value.toUInt(&ok);
+        } else if (name == "--pieces") {
+            options.Pieces = value.toLongLong(&ok);
+            ok = ok && options.Pieces > 0;
         }
         if (!ok) return false;
     }
@@ -64,7 +76,8 @@ int main(int argc, char* argv[]) {
     SoakOptions options;
     if (!ParseOptions(QCoreApplication::arguments(), options)) {
         std::fprintf(stderr, "usage: brimal_soak [--seconds N] [--sample-seconds N] "
-                             "[--warm-up N] [--no-player] [--slips P] [--seed N]\n");
+                             "[--warm-up N] [--no-player] [--slips P] [--seed N] "
+                             "[--pieces N] [--seeded-pieces]\n");
         return 2;
     }
 

@@ -61,7 +61,23 @@ SoakRun::SoakRun(TBrimalM& window, const SoakOptions& options)
     }
 }
 
+SoakRun::~SoakRun() {
+    if (!draws_) return;
+    // The window outlives the run: its recorder takes the draws back.
+    window_.Session().RunOnEngine([this](Engine& engine) {
+        if (engine.Journal() == draws_.get()) engine.SetJournal(draws_->Inner());
+    });
+}
+
 void SoakRun::Start() {
+    if (options_.SeededPieces) {
+        window_.Session().RunOnEngine([this](Engine& engine) {
+            draws_ = std::make_unique<SeededDraws>(engine.Journal(), options_.Seed);
+            engine.SetJournal(draws_.get());
+            // The first game's second piece was drawn at start-up, from the clock.
+            engine.DrawFreshKind();
+        });
+    }
     clock_.start();
     warmAt_ = std::min(options_.WarmUpSeconds, options_.Seconds / 4);
     for (QTimer* timer : {&stepTimer_, &messageTimer_, &sampleTimer_, &endTimer_})
@@ -261,6 +277,7 @@ EngineSample SoakRun::Read(bool checkTitle) {
 void SoakRun::Observe(const EngineSample& game) {
     for (const std::string& fault : tally_.Observe(game))
         Note(fault);
+    if (options_.Pieces > 0 && tally_.Pieces() >= options_.Pieces && !finished_) endTimer_.start(0);
 }
 
 void SoakRun::CheckTitle(const std::string& caption) {

@@ -3,11 +3,13 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "bench/soak/EngineSample.h"
+#include "bench/soak/SeededDraws.h"
 #include "bench/soak/Tally.h"
 
 class QDialog;
@@ -21,6 +23,8 @@ struct SoakOptions {
     bool Player = true;     // without it the pieces fall where they enter
     double Slips = 0.03;    // the share of pieces the player puts anywhere
     unsigned Seed = 1;
+    long long Pieces = 0;      // when set, the run ends once this many have landed
+    bool SeededPieces = false; // the pieces come from a sequence seeded by Seed
 };
 
 // Plays the real main window for a given time, through its keys as a player
@@ -37,6 +41,7 @@ struct SoakOptions {
 class SoakRun {
 public:
     SoakRun(TBrimalM& window, const SoakOptions& options);
+    ~SoakRun();
     void Start();
 
 private:
@@ -81,4 +86,5 @@ private:
     double lastProgress_ = 0, lastReport_ = 0;
     bool stalled_ = false;
     std::vector<std::string> violations_;
+    std::unique_ptr<SeededDraws> draws_;
 };

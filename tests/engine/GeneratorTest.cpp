@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "bench/soak/SeededDraws.h"
+#include "engine/GameRecorder.h"
 #include "engine/KeyAction.h"
 #include "support/GameRig.h"
 
@@ -278,4 +280,35 @@ TEST(Generator, ANewPieceTakesTheNextShapeThenDrawsTheNextShapeTheColourAndTheNe
             }
         }
     }
+}
+
+// The soak's seeded draws: two games with the same seed get the same pieces
+// whatever the clock says, and the window's recorder gets the draws the game
+// went on with, so that the record replays the game that was played.
+TEST(SeededDraws, TheSameSeedGivesTheSamePiecesAndTheRecordHoldsThem) {
+    const auto play = [](std::uint64_t now) {
+        GameRig rig;
+        rig.Host.Now = now;
+        GameRecorder recorder([] { return std::int64_t{0}; }, [](GameRecord&&) {});
+        SeededDraws draws(&recorder, 7);
+        rig.Game.SetJournal(&draws);
+        rig.Game.DrawFreshKind();
+        rig.Game.GameGameClick();
+        std::vector<int> shapes;
+        for (int piece = 0; piece < 8; ++piece) {
+            shapes.push_back(rig.Game.PieceShape);
+            rig.Game.DoAction(kaDropAll);
+        }
+        std::vector<int> recorded;
+        for (const RecordedEvent& e : recorder.Current().Events) {
+            if (e.Kind == GameEvent::Draw) recorded.push_back(e.Value);
+        }
+        return std::pair{shapes, recorded};
+    };
+    const auto [shapes, recorded] = play(1000);
+    const auto [shapesLater, recordedLater] = play(5'000'017);
+    EXPECT_EQ(shapes, shapesLater);
+    EXPECT_EQ(recorded, recordedLater);
+    EXPECT_GE(std::set<int>(shapes.begin(), shapes.end()).size(), 3u);
+    EXPECT_GE(recorded.size(), shapes.size());
 }

@@ -177,8 +177,9 @@ TEST(OpeningDrop, AfterTheDropScoreAndPiecesStartFromZeroAndFourRowClearsStayCou
         EXPECT_EQ(rig.Host.Counters[Counter::Score], "00000");
         EXPECT_EQ(rig.Host.Counters[Counter::Kazu], "00000");
         const long fourRows = std::count(rows.begin(), rows.end(), 4);
-        EXPECT_EQ(rig.Host.Counters[Counter::Line4],
-                  (fourRows < 10 ? "0" : "") + std::to_string(fourRows));
+        std::string line4 = std::to_string(fourRows);
+        if (line4.size() < 2) line4.insert(0, 1, '0');
+        EXPECT_EQ(rig.Host.Counters[Counter::Line4], line4);
         scoredInTheDrop += std::count_if(rows.begin(), rows.end(), [](int r) { return r > 0; }) > 0;
     }
     EXPECT_GT(scoredInTheDrop, 0);

@@ -282,15 +282,14 @@ TEST(Generator, ANewPieceTakesTheNextShapeThenDrawsTheNextShapeTheColourAndTheNe
     }
 }
 
-// The soak's seeded draws: two games with the same seed get the same pieces
-// whatever the clock says, and the window's recorder gets the draws the game
-// went on with, so that the record replays the game that was played.
+// The soak's seeded draws: under two clocks the same seed gives the same
+// pieces, and the window's recorder keeps the same draws, the ones played.
 TEST(SeededDraws, TheSameSeedGivesTheSamePiecesAndTheRecordHoldsThem) {
     const auto play = [](std::uint64_t now) {
         GameRig rig;
         rig.Host.Now = now;
         GameRecorder recorder([] { return std::int64_t{0}; }, [](GameRecord&&) {});
-        SeededDraws draws(&recorder, 7);
+        SeededDraws draws(recorder, 7);
         rig.Game.SetJournal(&draws);
         rig.Game.DrawFreshKind();
         rig.Game.GameGameClick();
@@ -299,16 +298,10 @@ TEST(SeededDraws, TheSameSeedGivesTheSamePiecesAndTheRecordHoldsThem) {
             shapes.push_back(rig.Game.PieceShape);
             rig.Game.DoAction(kaDropAll);
         }
-        std::vector<int> recorded;
-        for (const RecordedEvent& e : recorder.Current().Events) {
-            if (e.Kind == GameEvent::Draw) recorded.push_back(e.Value);
-        }
-        return std::pair{shapes, recorded};
+        return std::pair{shapes, recorder.Current().Events};
     };
-    const auto [shapes, recorded] = play(1000);
-    const auto [shapesLater, recordedLater] = play(5'000'017);
-    EXPECT_EQ(shapes, shapesLater);
-    EXPECT_EQ(recorded, recordedLater);
+    const auto [shapes, events] = play(1000);
+    EXPECT_EQ(play(5'000'017), std::pair(shapes, events));
     EXPECT_GE(std::set<int>(shapes.begin(), shapes.end()).size(), 3u);
-    EXPECT_GE(recorded.size(), shapes.size());
+    EXPECT_GE(std::ranges::count(events, GameEvent::Draw, &RecordedEvent::Kind), 8);
 }

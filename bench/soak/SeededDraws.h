@@ -10,27 +10,20 @@
 // colours in the same order, so that they can be compared as the same game.
 class SeededDraws : public EngineJournal {
 public:
-    SeededDraws(EngineJournal* inner, unsigned seed) : inner_(inner), random_(seed) {}
-    EngineJournal* Inner() const { return inner_; }
+    SeededDraws(EngineJournal& inner, unsigned seed) : inner_(inner), random_(seed) {}
+    EngineJournal& Inner() const { return inner_; }
 
     void GameBegins(const TGameSettings& settings, int nextKind) override {
-        if (inner_) inner_->GameBegins(settings, nextKind);
+        inner_.GameBegins(settings, nextKind);
     }
-    void Operation(GameEvent kind, int value) override {
-        if (inner_) inner_->Operation(kind, value);
-    }
+    void Operation(GameEvent kind, int value) override { inner_.Operation(kind, value); }
     int Draw(int range, int) override {
-        const int drawn = std::uniform_int_distribution<int>(1, range)(random_);
-        return inner_ ? inner_->Draw(range, drawn) : drawn;
+        return inner_.Draw(range, std::uniform_int_distribution<int>(1, range)(random_));
     }
-    void Landed(int rows) override {
-        if (inner_) inner_->Landed(rows);
-    }
-    void GameEnds(const Engine& game, bool over) override {
-        if (inner_) inner_->GameEnds(game, over);
-    }
+    void Landed(int rows) override { inner_.Landed(rows); }
+    void GameEnds(const Engine& game, bool over) override { inner_.GameEnds(game, over); }
 
 private:
-    EngineJournal* inner_;
+    EngineJournal& inner_;
     std::mt19937 random_;
 };

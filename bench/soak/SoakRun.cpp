@@ -12,6 +12,7 @@
 #include "app/BrimalM.h"
 #include "app/play/GameSession.h"
 #include "bench/soak/Placement.h"
+#include "bench/soak/SeededDraws.h"
 #include "engine/Engine.h"
 
 namespace {
@@ -65,14 +66,15 @@ SoakRun::~SoakRun() {
     if (!draws_) return;
     // The window outlives the run: its recorder takes the draws back.
     window_.Session().RunOnEngine([this](Engine& engine) {
-        if (engine.Journal() == draws_.get()) engine.SetJournal(draws_->Inner());
+        if (engine.Journal() == draws_.get()) engine.SetJournal(&draws_->Inner());
     });
 }
 
 void SoakRun::Start() {
     if (options_.SeededPieces) {
         window_.Session().RunOnEngine([this](Engine& engine) {
-            draws_ = std::make_unique<SeededDraws>(engine.Journal(), options_.Seed);
+            // The window's recorder is always there: the draws go on to it.
+            draws_ = std::make_unique<SeededDraws>(*engine.Journal(), options_.Seed);
             engine.SetJournal(draws_.get());
             // The first game's second piece was drawn at start-up, from the clock.
             engine.DrawFreshKind();

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "bench/soak/EngineSample.h"
-#include "bench/soak/SeededDraws.h"
 #include "bench/soak/Tally.h"
 
 class QDialog;
 class QWindow;
+class SeededDraws;
 class TBrimalM;
 
 struct SoakOptions {

@@ -66,8 +66,9 @@ bottom_is() { [ "$(bottom_columns)" = "$1" ]; }
 # presses KEY, one press at a time, until the falling square stays in the
 # columns WANT against a wall (a key that comes during a fall step is
 # dropped, as the game wants, and a press too many only meets the wall), then
-# drops it with Space until the bottom two rows show BOTTOM. A Space can be dropped the same way: while the square still falls
-# near the top in WANT, Space is pressed again.
+# drops it with Space until the bottom two rows show BOTTOM. A Space can be
+# dropped the same way: while the square still falls near the top in WANT,
+# Space is pressed again.
 place_square() {
     local want=$1 bottom=$2 key=${3:-}
     local deadline=$((SECONDS + 10))
@@ -75,7 +76,7 @@ place_square() {
     # meet the last one's landing.
     wait_until 5 falling_is "..##.." || fail "no new square entered: $(falling_columns)"
     # Settled: still in WANT a moment after the last press, every key taken.
-    until [ "$(falling_columns)" = "$want" ] && sleep 0.3 && [ "$(falling_columns)" = "$want" ]; do
+    until falling_is "$want" && sleep 0.3 && falling_is "$want"; do
         [ -n "$key" ] && [ "$SECONDS" -lt "$deadline" ] ||
             fail "the square did not reach $want: $(falling_columns)"
         keys "$key"
@@ -84,7 +85,7 @@ place_square() {
     for _ in 1 2 3; do
         keys space
         wait_until 4 bottom_is "$bottom" && return
-        [ "$(falling_columns)" = "$want" ] || break
+        falling_is "$want" || break
     done
     wait_until 8 bottom_is "$bottom" ||
         fail "the square dropped in $want left the bottom rows at $(bottom_columns), not $bottom"
